@@ -1,0 +1,109 @@
+#include "runtime/numbers.h"
+
+#include <cmath>
+#include <limits>
+
+#include "runtime/runtime_error.h"
+
+namespace vrc::runtime {
+
+namespace {
+constexpr int kMin16 = std::numeric_limits<Int16>::min();
+constexpr int kMax16 = std::numeric_limits<Int16>::max();
+
+std::optional<Int16> Narrow(int value) noexcept
+{
+    if (value < kMin16 || value > kMax16) {
+        return std::nullopt;
+    }
+    return static_cast<Int16>(value);
+}
+} // namespace
+
+double RoundHalfEven(double value) noexcept
+{
+    const double below = std::floor(value);
+    // Exact for every finite double: below and value share their exponent range.
+    const double fraction = value - below;
+    if (fraction < 0.5) {
+        return below;
+    }
+    if (fraction > 0.5) {
+        return below + 1.0;
+    }
+    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+}
+
+std::optional<Int16> TryFpToInt16(double value) noexcept
+{
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    const double rounded = RoundHalfEven(value);
+    if (rounded < kMin16 || rounded > kMax16) {
+        return std::nullopt;
+    }
+    return static_cast<Int16>(rounded);
+}
+
+Int16 FpToInt16(double value)
+{
+    const auto result = TryFpToInt16(value);
+    if (!result) {
+        RaiseOverflow();
+    }
+    return *result;
+}
+
+Int16Reading ReadInt16(QStringView text, const QLocale &locale)
+{
+    bool ok = false;
+    const double value = locale.toDouble(text, &ok);
+    if (!ok) {
+        // Qt answers a number too large for a double with infinity, and
+        // anything unreadable with zero.
+        return {std::isinf(value) ? NumberKind::OutOfRange : NumberKind::NotNumeric, 0};
+    }
+    if (std::isnan(value)) {
+        return {NumberKind::NotNumeric, 0};
+    }
+    if (const auto converted = TryFpToInt16(value)) {
+        return {NumberKind::InRange, *converted};
+    }
+    return {NumberKind::OutOfRange, 0};
+}
+
+bool IsNumeric(QStringView text, const QLocale &locale)
+{
+    return ReadInt16(text, locale).kind != NumberKind::NotNumeric;
+}
+
+std::optional<Int16> TryAdd16(Int16 a, Int16 b) noexcept
+{
+    return Narrow(int{a} + int{b});
+}
+
+std::optional<Int16> TrySub16(Int16 a, Int16 b) noexcept
+{
+    return Narrow(int{a} - int{b});
+}
+
+Int16 Add16(Int16 a, Int16 b)
+{
+    const auto sum = TryAdd16(a, b);
+    if (!sum) {
+        RaiseOverflow();
+    }
+    return *sum;
+}
+
+Int16 Sub16(Int16 a, Int16 b)
+{
+    const auto difference = TrySub16(a, b);
+    if (!difference) {
+        RaiseOverflow();
+    }
+    return *difference;
+}
+
+} // namespace vrc::runtime
