@@ -15,8 +15,7 @@ struct GroupTally {
 
 // nullopt: the box was empty or held a rating, now tallied.
 std::optional<EntryProblem> TakeBox(const QString &text, int row, const GroupTally &tally,
-                                    const QLocale &locale)
-{
+                                    const QLocale &locale) {
     if (text.isEmpty()) {
         return std::nullopt;
     }
@@ -38,8 +37,7 @@ std::optional<EntryProblem> TakeBox(const QString &text, int row, const GroupTal
 
 } // namespace
 
-ValidationResult ValidateEntries(const RatingEntrySet &entries, const QLocale &locale)
-{
+ValidationResult ValidateEntries(const RatingEntrySet &entries, const QLocale &locale) {
     AcceptedRatings accepted;
     const GroupTally team{accepted.team, accepted.hasTeam, accepted.teamCount, accepted.teamTotal};
     const GroupTally opponents{accepted.opponents, accepted.hasOpponent, accepted.opponentCount,

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <variant>
+#include "engine/rating.h"
 
 #include <QLocale>
 #include <QString>
-
-#include "engine/rating.h"
+#include <array>
+#include <cstdint>
+#include <variant>
 
 namespace vrc::engine {
 
@@ -18,7 +17,7 @@ struct RatingEntrySet {
 };
 
 struct AcceptedRatings {
-    std::array<Rating, kRows> team{};      // 0 where the box was empty
+    std::array<Rating, kRows> team{}; // 0 where the box was empty
     std::array<bool, kRows> hasTeam{};
     std::array<Rating, kRows> opponents{}; // 0 where the box was empty
     std::array<bool, kRows> hasOpponent{};

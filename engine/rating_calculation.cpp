@@ -9,25 +9,21 @@ constexpr double kCap = 400.0;           // points of difference where the effec
 constexpr double kEvenGamePoints = 16.0; // the team's points when the averages are equal
 constexpr double kLeastPoints = 1.0;     // least gain and least loss of the whole team
 
-Rating Average(std::int32_t total, int count)
-{
+Rating Average(std::int32_t total, int count) {
     // The mean of in-range ratings is in range, so this cannot overflow.
     return runtime::FpToInt16(static_cast<double>(total) / count);
 }
 } // namespace
 
-double MaxOf(double a, double b) noexcept
-{
+double MaxOf(double a, double b) noexcept {
     return a > b ? a : b;
 }
 
-double MinOf(double a, double b) noexcept
-{
+double MinOf(double a, double b) noexcept {
     return a < b ? a : b;
 }
 
-RatingResult CalculateRatings(const AcceptedRatings &accepted)
-{
+RatingResult CalculateRatings(const AcceptedRatings &accepted) {
     RatingResult result;
     result.teamAverage = Average(accepted.teamTotal, accepted.teamCount);
     result.opponentAverage = Average(accepted.opponentTotal, accepted.opponentCount);
@@ -45,14 +41,12 @@ RatingResult CalculateRatings(const AcceptedRatings &accepted)
     return result;
 }
 
-std::optional<Rating> NewRating(Rating rating, Rating change) noexcept
-{
+std::optional<Rating> NewRating(Rating rating, Rating change) noexcept {
     return runtime::TryAdd16(rating, change);
 }
 
 std::variant<TeamRatings, RatingOverflow> NewTeamRatings(const AcceptedRatings &accepted,
-                                                         const RatingResult &result)
-{
+                                                         const RatingResult &result) {
     TeamRatings rows;
     for (int row = 0; row < kRows; ++row) {
         if (!accepted.hasTeam.at(row)) {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "engine/entry_validation.h"
+#include "engine/rating.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <variant>
-
-#include "engine/entry_validation.h"
-#include "engine/rating.h"
 
 namespace vrc::engine {
 
@@ -56,7 +56,7 @@ struct RatingOverflow {
 
 // Every team row's new ratings, all formed before any is shown, so that a
 // result out of range refuses the calculation as a whole.
-[[nodiscard]] std::variant<TeamRatings, RatingOverflow> NewTeamRatings(const AcceptedRatings &accepted,
-                                                                       const RatingResult &result);
+[[nodiscard]] std::variant<TeamRatings, RatingOverflow>
+NewTeamRatings(const AcceptedRatings &accepted, const RatingResult &result);
 
 } // namespace vrc::engine

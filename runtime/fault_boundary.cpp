@@ -1,11 +1,10 @@
 #include "runtime/fault_boundary.h"
 
-#include <cstdlib>
-#include <exception>
+#include "runtime/runtime_error.h"
 
 #include <QMessageBox>
-
-#include "runtime/runtime_error.h"
+#include <cstdlib>
+#include <exception>
 
 namespace vrc::runtime {
 
@@ -14,33 +13,28 @@ namespace {
 constexpr int kInternalErrorNumber = 51;
 } // namespace
 
-void ShowFaultReport(const FaultReport &report)
-{
+void ShowFaultReport(const FaultReport &report) {
     const QString title = QApplication::applicationName();
-    const QString text = QStringLiteral("Run-time error '%1':\n\n%2").arg(report.number).arg(report.name);
+    const QString text =
+        QStringLiteral("Run-time error '%1':\n\n%2").arg(report.number).arg(report.name);
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.exec();
 }
 
 GuardedApplication::GuardedApplication(int &argc, char **argv)
-    : QApplication(argc, argv)
-{
-}
+    : QApplication(argc, argv) {}
 
-bool GuardedApplication::notify(QObject *receiver, QEvent *event)
-{
+bool GuardedApplication::notify(QObject *receiver, QEvent *event) {
     bool handled = false;
     guard([&] { handled = QApplication::notify(receiver, event); });
     return handled;
 }
 
-void GuardedApplication::setFaultHandler(FaultHandler handler)
-{
+void GuardedApplication::setFaultHandler(FaultHandler handler) {
     faultHandler_ = std::move(handler);
 }
 
-bool GuardedApplication::guard(const std::function<void()> &work)
-{
+bool GuardedApplication::guard(const std::function<void()> &work) {
     try {
         work();
         return true;
@@ -56,8 +50,7 @@ bool GuardedApplication::guard(const std::function<void()> &work)
     return false;
 }
 
-void GuardedApplication::handleFault(const FaultReport &report)
-{
+void GuardedApplication::handleFault(const FaultReport &report) {
     if (faultHandler_) {
         faultHandler_(report);
         return;

@@ -1,9 +1,9 @@
 #include "runtime/numbers.h"
 
+#include "runtime/runtime_error.h"
+
 #include <cmath>
 #include <limits>
-
-#include "runtime/runtime_error.h"
 
 namespace vrc::runtime {
 
@@ -11,8 +11,7 @@ namespace {
 constexpr int kMin16 = std::numeric_limits<Int16>::min();
 constexpr int kMax16 = std::numeric_limits<Int16>::max();
 
-std::optional<Int16> Narrow(int value) noexcept
-{
+std::optional<Int16> Narrow(int value) noexcept {
     if (value < kMin16 || value > kMax16) {
         return std::nullopt;
     }
@@ -20,8 +19,7 @@ std::optional<Int16> Narrow(int value) noexcept
 }
 } // namespace
 
-double RoundHalfEven(double value) noexcept
-{
+double RoundHalfEven(double value) noexcept {
     const double below = std::floor(value);
     // Exact for every finite double: below and value share their exponent range.
     const double fraction = value - below;
@@ -34,8 +32,7 @@ double RoundHalfEven(double value) noexcept
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
-std::optional<Int16> TryFpToInt16(double value) noexcept
-{
+std::optional<Int16> TryFpToInt16(double value) noexcept {
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
@@ -46,8 +43,7 @@ std::optional<Int16> TryFpToInt16(double value) noexcept
     return static_cast<Int16>(rounded);
 }
 
-Int16 FpToInt16(double value)
-{
+Int16 FpToInt16(double value) {
     const auto result = TryFpToInt16(value);
     if (!result) {
         RaiseOverflow();
@@ -55,8 +51,7 @@ Int16 FpToInt16(double value)
     return *result;
 }
 
-Int16Reading ReadInt16(QStringView text, const QLocale &locale)
-{
+Int16Reading ReadInt16(QStringView text, const QLocale &locale) {
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     if (!ok) {
@@ -73,23 +68,19 @@ Int16Reading ReadInt16(QStringView text, const QLocale &locale)
     return {NumberKind::OutOfRange, 0};
 }
 
-bool IsNumeric(QStringView text, const QLocale &locale)
-{
+bool IsNumeric(QStringView text, const QLocale &locale) {
     return ReadInt16(text, locale).kind != NumberKind::NotNumeric;
 }
 
-std::optional<Int16> TryAdd16(Int16 a, Int16 b) noexcept
-{
+std::optional<Int16> TryAdd16(Int16 a, Int16 b) noexcept {
     return Narrow(int{a} + int{b});
 }
 
-std::optional<Int16> TrySub16(Int16 a, Int16 b) noexcept
-{
+std::optional<Int16> TrySub16(Int16 a, Int16 b) noexcept {
     return Narrow(int{a} - int{b});
 }
 
-Int16 Add16(Int16 a, Int16 b)
-{
+Int16 Add16(Int16 a, Int16 b) {
     const auto sum = TryAdd16(a, b);
     if (!sum) {
         RaiseOverflow();
@@ -97,8 +88,7 @@ Int16 Add16(Int16 a, Int16 b)
     return *sum;
 }
 
-Int16 Sub16(Int16 a, Int16 b)
-{
+Int16 Sub16(Int16 a, Int16 b) {
     const auto difference = TrySub16(a, b);
     if (!difference) {
         RaiseOverflow();

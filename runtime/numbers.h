@@ -1,10 +1,9 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-
 #include <QLocale>
 #include <QStringView>
+#include <cstdint>
+#include <optional>
 
 namespace vrc::runtime {
 

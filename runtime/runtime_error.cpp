@@ -4,17 +4,12 @@ namespace vrc::runtime {
 
 RuntimeError::RuntimeError(int number, const std::string &name)
     : std::runtime_error(name)
-    , number_(number)
-{
-}
+    , number_(number) {}
 
 OverflowError::OverflowError()
-    : RuntimeError(kNumber, "Overflow")
-{
-}
+    : RuntimeError(kNumber, "Overflow") {}
 
-void RaiseOverflow()
-{
+void RaiseOverflow() {
     throw OverflowError();
 }
 

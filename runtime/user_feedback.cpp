@@ -9,32 +9,27 @@ namespace {
 UserFeedback *g_replacement = nullptr;
 } // namespace
 
-UserFeedback &Feedback()
-{
+UserFeedback &Feedback() {
     static QtFeedback qtFeedback;
     return g_replacement != nullptr ? *g_replacement : qtFeedback;
 }
 
-void SetFeedback(UserFeedback *replacement)
-{
+void SetFeedback(UserFeedback *replacement) {
     g_replacement = replacement;
 }
 
-void QtFeedback::Beep()
-{
+void QtFeedback::Beep() {
     QApplication::beep();
 }
 
-void QtFeedback::Exclaim(QWidget *parent, const QString &text, const QString &title)
-{
+void QtFeedback::Exclaim(QWidget *parent, const QString &text, const QString &title) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
 }
 
-void QtFeedback::End()
-{
+void QtFeedback::End() {
     // Every window goes at once; the event loop returns and main() unwinds.
     for (QWidget *window : QApplication::topLevelWidgets()) {
         window->hide();
