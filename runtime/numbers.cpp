@@ -17,6 +17,52 @@ std::optional<Int16> Narrow(int value) noexcept {
     }
     return static_cast<Int16>(value);
 }
+// Whether the locale reads plain ASCII integers the ordinary way, so that
+// such texts can skip its general (and much slower) reader.
+bool ReadsAsciiIntegers(const QLocale &locale) {
+    thread_local QLocale cached = QLocale::c();
+    thread_local bool answer = true;
+    if (!(locale == cached)) {
+        bool minusOk = false;
+        bool plusOk = false;
+        answer = locale.toDouble(u" -1234567890 ", &minusOk) == -1234567890.0 && minusOk &&
+                 locale.toDouble(u"+0987654321", &plusOk) == 987654321.0 && plusOk;
+        cached = locale;
+    }
+    return answer;
+}
+
+// "[blanks][sign]digits[blanks]" with at most nine digits; anything else is
+// left to the locale.
+std::optional<int> ReadPlainInteger(QStringView text) noexcept {
+    constexpr int kMaxDigits = 9;
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ') {
+        ++begin;
+    }
+    while (end > begin && text[end - 1] == u' ') {
+        --end;
+    }
+    bool negative = false;
+    if (begin < end && (text[begin] == u'-' || text[begin] == u'+')) {
+        negative = text[begin] == u'-';
+        ++begin;
+    }
+    const qsizetype digits = end - begin;
+    if (digits < 1 || digits > kMaxDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return negative ? -value : value;
+}
 } // namespace
 
 double RoundHalfEven(double value) noexcept {
@@ -52,6 +98,12 @@ Int16 FpToInt16(double value) {
 }
 
 Int16Reading ReadInt16(QStringView text, const QLocale &locale) {
+    if (const auto plain = ReadPlainInteger(text); plain && ReadsAsciiIntegers(locale)) {
+        if (const auto value = Narrow(*plain)) {
+            return {NumberKind::InRange, *value};
+        }
+        return {NumberKind::OutOfRange, 0};
+    }
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     if (!ok) {

@@ -177,7 +177,8 @@ private slots:
     void testAndConversionAgree() {
         static const QString alphabet = QStringLiteral("0123456789012345678 -+.,eE\tax");
         QRandomGenerator random(20261208);
-        for (const QLocale &locale : {kUs, kDe, QLocale::c()}) {
+        for (const QLocale &locale :
+             {kUs, kDe, QLocale::c(), QLocale(QLocale::Arabic, QLocale::Egypt)}) {
             for (int i = 0; i < 20000; ++i) {
                 QString text;
                 const int length = random.bounded(1, 12);
