@@ -1,0 +1,109 @@
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+#include "runtime/fault_boundary.h"
+#include "runtime/runtime_error.h"
+
+using namespace vrc::runtime;
+
+namespace {
+// Raises, from inside its event handler, whatever it is told to.
+class Faulty : public QObject {
+public:
+    std::function<void()> raise;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User) {
+            raise();
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
+
+GuardedApplication &App()
+{
+    return *static_cast<GuardedApplication *>(QCoreApplication::instance());
+}
+} // namespace
+
+class TestFaultBoundary : public QObject {
+    Q_OBJECT
+
+private slots:
+    void faultsStopAtTheBoundary_data()
+    {
+        QTest::addColumn<std::function<void()>>("raise");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("overflow") << std::function<void()>(RaiseOverflow) << 6 << "Overflow";
+        QTest::newRow("standard exception")
+            << std::function<void()>([] { throw std::logic_error("broken"); }) << 51 << "broken";
+        QTest::newRow("anything else")
+            << std::function<void()>([] { throw 42; }) << 51 << "Internal error";
+    }
+    void faultsStopAtTheBoundary()
+    {
+        QFETCH(std::function<void()>, raise);
+        QList<FaultReport> reports;
+        App().setFaultHandler([&](const FaultReport &report) { reports << report; });
+        Faulty faulty;
+        faulty.raise = raise;
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&faulty, &event);
+        App().setFaultHandler({});
+        QCOMPARE(reports.size(), 1);
+        QTEST(reports.front().number, "number");
+        QTEST(reports.front().name, "name");
+    }
+
+    void postedEventFaultIsCaughtToo()
+    {
+        int faults = 0;
+        App().setFaultHandler([&](const FaultReport &) { ++faults; });
+        auto *faulty = new Faulty;
+        faulty->raise = RaiseOverflow;
+        QCoreApplication::postEvent(faulty, new QEvent(QEvent::User));
+        QTRY_COMPARE(faults, 1);
+        App().setFaultHandler({});
+        delete faulty;
+    }
+
+    void reportNamesErrorAndNumber()
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        qsizetype buttons = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->buttons().size();
+            box->button(QMessageBox::Ok)->click();
+        });
+        ShowFaultReport({6, QStringLiteral("Overflow")});
+        QCOMPARE(title, QStringLiteral("FaultBoundaryTest"));
+        QCOMPARE(text, QStringLiteral("Run-time error '6':\n\nOverflow"));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(buttons, 1);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    GuardedApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("FaultBoundaryTest"));
+    TestFaultBoundary test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_fault_boundary.moc"

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, then starts the program (run) or runs
+# every test (test). Works on a fresh Debian 12 machine as root or with sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: bash tools/dev.sh run|test" >&2
+    exit 2
+    ;;
+esac
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libxkbcommon-dev
+    fonts-urw-base35 fonts-dejavu-core)
+if [ "$mode" = test ]; then
+    packages+=(libbenchmark-dev clang libclang-rt-14-dev binutils-mingw-w64-x86-64
+        desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+cmake --preset default
+cmake --build --preset default
+
+if [ "$mode" = run ]; then
+    exec ./build/app/VornRatingCalc
+fi
+
+ctest --preset default
+# The engine and runtime again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# with a bounded fuzzing run.
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize
