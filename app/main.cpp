@@ -1,11 +1,10 @@
-#include <QIcon>
-
 #include "app/module1.h"
 #include "runtime/fault_boundary.h"
 #include "vrc_version.h"
 
-int main(int argc, char *argv[])
-{
+#include <QIcon>
+
+int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(vrc::identity::kProgramName));
     QApplication::setApplicationVersion(QString::fromLatin1(vrc::identity::kDisplayVersion));
     QApplication::setOrganizationDomain(QStringLiteral("example.org"));

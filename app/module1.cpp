@@ -1,9 +1,9 @@
 #include "app/module1.h"
 
-#include <memory>
-
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
+
+#include <memory>
 
 namespace vrc::app::Module1 {
 
@@ -12,31 +12,27 @@ std::unique_ptr<ui::FrmAbout> g_frmAbout;
 std::unique_ptr<ui::FrmVornRating> g_frmVornRating;
 } // namespace
 
-ui::FrmAbout &frmAbout()
-{
+ui::FrmAbout &frmAbout() {
     if (!g_frmAbout) {
         g_frmAbout = std::make_unique<ui::FrmAbout>();
     }
     return *g_frmAbout;
 }
 
-ui::FrmVornRating &frmVornRating()
-{
+ui::FrmVornRating &frmVornRating() {
     if (!g_frmVornRating) {
-        g_frmVornRating =
-            std::make_unique<ui::FrmVornRating>([](QWidget *owner) { frmAbout().ShowModal(owner); });
+        g_frmVornRating = std::make_unique<ui::FrmVornRating>(
+            [](QWidget *owner) { frmAbout().ShowModal(owner); });
     }
     return *g_frmVornRating;
 }
 
-void Main()
-{
+void Main() {
     frmAbout().ShowModal();
     frmVornRating().show();
 }
 
-void UnloadForms()
-{
+void UnloadForms() {
     g_frmVornRating.reset();
     g_frmAbout.reset();
 }

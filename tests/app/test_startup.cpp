@@ -1,18 +1,16 @@
-#include <QDialog>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-
 #include "app/module1.h"
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
 using namespace vrc::app;
 
 namespace {
-QStringList VisibleWindows()
-{
+QStringList VisibleWindows() {
     QStringList names;
     for (const QWidget *widget : QApplication::topLevelWidgets()) {
         if (widget->isVisible()) {
@@ -28,8 +26,7 @@ class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
-    void aboutWindowStandsAloneUntilOk()
-    {
+    void aboutWindowStandsAloneUntilOk() {
         QStringList windowsWhileAboutOpen;
         QString modalName;
         QTimer::singleShot(0, this, [&] {
@@ -47,12 +44,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&Module1::frmVornRating()));
     }
 
-    void closingRatingWindowEndsProgram()
-    {
-        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
-        QVERIFY(QApplication::quitOnLastWindowClosed());
-        QVERIFY(Module1::frmVornRating().close());
-        QCOMPARE(lastClosed.count(), 1);
+    void closingRatingWindowEndsProgram() {
+        QVERIFY(Module1::frmVornRating().isVisible());
+        bool timedOut = false;
+        QTimer::singleShot(0, this, [] { Module1::frmVornRating().close(); });
+        QTimer::singleShot(5000, this, [&] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!timedOut);
         QVERIFY(VisibleWindows().isEmpty());
     }
 

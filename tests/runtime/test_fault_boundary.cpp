@@ -1,12 +1,11 @@
+#include "runtime/fault_boundary.h"
+#include "runtime/runtime_error.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
 #include <stdexcept>
-
-#include "runtime/fault_boundary.h"
-#include "runtime/runtime_error.h"
 
 using namespace vrc::runtime;
 
@@ -17,8 +16,7 @@ public:
     std::function<void()> raise;
 
 protected:
-    bool event(QEvent *event) override
-    {
+    bool event(QEvent *event) override {
         if (event->type() == QEvent::User) {
             raise();
             return true;
@@ -27,8 +25,7 @@ protected:
     }
 };
 
-GuardedApplication &App()
-{
+GuardedApplication &App() {
     return *static_cast<GuardedApplication *>(QCoreApplication::instance());
 }
 } // namespace
@@ -37,8 +34,7 @@ class TestFaultBoundary : public QObject {
     Q_OBJECT
 
 private slots:
-    void faultsStopAtTheBoundary_data()
-    {
+    void faultsStopAtTheBoundary_data() {
         QTest::addColumn<std::function<void()>>("raise");
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("name");
@@ -48,8 +44,7 @@ private slots:
         QTest::newRow("anything else")
             << std::function<void()>([] { throw 42; }) << 51 << "Internal error";
     }
-    void faultsStopAtTheBoundary()
-    {
+    void faultsStopAtTheBoundary() {
         QFETCH(std::function<void()>, raise);
         QList<FaultReport> reports;
         App().setFaultHandler([&](const FaultReport &report) { reports << report; });
@@ -63,8 +58,7 @@ private slots:
         QTEST(reports.front().name, "name");
     }
 
-    void postedEventFaultIsCaughtToo()
-    {
+    void postedEventFaultIsCaughtToo() {
         int faults = 0;
         App().setFaultHandler([&](const FaultReport &) { ++faults; });
         auto *faulty = new Faulty;
@@ -75,8 +69,7 @@ private slots:
         delete faulty;
     }
 
-    void reportNamesErrorAndNumber()
-    {
+    void reportNamesErrorAndNumber() {
         QString title;
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -98,8 +91,7 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("FaultBoundaryTest"));
     TestFaultBoundary test;
