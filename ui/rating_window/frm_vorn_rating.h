@@ -1,0 +1,85 @@
+#pragma once
+
+#include "engine/rating.h"
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vrc::ui {
+
+class EntryBox;
+class PictureBox;
+
+// The main window: up to three ratings of the user's team and three of the
+// opponents go in, each team player's rating after a win and after a loss
+// comes out. A dialog shown modelessly as a main window, because only a
+// dialog gives the default button that Enter presses.
+class FrmVornRating : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows the About window modally over `owner`; Help calls it.
+    using HelpHandler = std::function<void(QWidget *owner)>;
+
+    explicit FrmVornRating(HelpHandler showHelp, QWidget *parent = nullptr);
+
+public slots:
+    // Esc: the window has no cancel action.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createControls();
+    void createLines();
+    void setFocusOrder();
+    void setAccessibleNames();
+    void createConnections();
+
+    void cmdCalculate_Click();
+    void cmdReset_Click();
+    void cmdHelp_Click();
+    void cmdExit_Click();
+    void txtRold_GotFocus(int Index);
+    void txtROpponent_GotFocus(int Index);
+
+    void ReportEntryError(std::int16_t &row, std::int16_t &group);
+    void ReportOutOfRange(std::int16_t row, std::int16_t group);
+    void ReportNewRatingOutOfRange(int row);
+    // The beep and the message box; false when the window went away meanwhile.
+    [[nodiscard]] bool Alert(const QString &message);
+    [[nodiscard]] EntryBox *EntryBoxOf(std::int16_t row, std::int16_t group) const;
+    // Puts the caret in `box`, running its focus handler even when it
+    // already had the focus.
+    void FocusEntry(EntryBox *box);
+
+    HelpHandler showHelp_;
+
+    std::array<EntryBox *, engine::kRows> txtRold{};
+    std::array<EntryBox *, engine::kRows> txtROpponent{};
+    std::array<PictureBox *, engine::kRows> picRwin{};
+    std::array<PictureBox *, engine::kRows> picRlose{};
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Image1 = nullptr;
+    QWidget *Line1 = nullptr;
+    QWidget *Line2 = nullptr;
+    QWidget *Line3 = nullptr;
+    QPushButton *cmdCalculate = nullptr;
+    QPushButton *cmdReset = nullptr;
+    QPushButton *cmdHelp = nullptr;
+    QPushButton *cmdExit = nullptr;
+};
+
+} // namespace vrc::ui

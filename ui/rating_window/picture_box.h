@@ -1,0 +1,37 @@
+#pragma once
+
+#include "engine/rating.h"
+
+#include <QFrame>
+#include <QStringList>
+
+namespace vrc::ui {
+
+// An output box: shows numbers only through Cls and Print, never takes
+// typed input, but joins the focus order. What it printed is kept, so it
+// survives the box being covered and uncovered.
+class PictureBox : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    // Erases everything printed; the next Print starts at the top-left.
+    void Cls();
+    // A blank before a non-negative value, "-" before a negative one, then
+    // the digits; the print position moves to the next line.
+    void Print(engine::Rating value);
+
+    // What the box shows, one printed line per line.
+    [[nodiscard]] QString Text() const { return lines_.join(QLatin1Char('\n')); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void shownTextChanged();
+
+    QStringList lines_;
+};
+
+} // namespace vrc::ui
