@@ -2,6 +2,7 @@
 
 #include "engine/entry_validation.h"
 #include "engine/rating_calculation.h"
+#include "resource_paths.h"
 #include "runtime/user_feedback.h"
 #include "ui/rating_window/entry_box.h"
 #include "ui/rating_window/picture_box.h"
@@ -121,7 +122,7 @@ FrmVornRating::FrmVornRating(HelpHandler showHelp, QWidget *parent)
     , showHelp_(std::move(showHelp)) {
     setObjectName(QStringLiteral("frmVornRating"));
     setWindowTitle(QString::fromUtf8(identity::kWindowTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vornratingcalc.png")));
+    setWindowIcon(QIcon(QString::fromLatin1(resources::kIconPath)));
     setFont(WindowFont());
     // Sizable, but nothing inside follows the frame.
     resize(kClientWidth, kClientHeight);
@@ -171,7 +172,7 @@ void FrmVornRating::createControls() {
     Image1->setGeometry(240, 120, 97, 71);
     Image1->setScaledContents(true);
     // Without the picture the area simply stays empty.
-    const QPixmap picture(QStringLiteral(":/pictures/rating.jpg"));
+    const QPixmap picture(QString::fromLatin1(resources::kRatingPicturePath));
     if (!picture.isNull()) {
         Image1->setPixmap(picture);
     }
