@@ -1,0 +1,191 @@
+#include "ui/about_window/about_window.h"
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <resource_paths.h>
+#include <vrc_version.h>
+
+namespace vrc::ui {
+
+namespace {
+
+constexpr QRect kClientArea(156, 129, 390, 237);
+constexpr QRect kImage1Rect(16, 8, 153, 89);
+
+// The dialog font every control inherits unless it names its own. Where the
+// named face is missing, stand-ins of like width and 13 px line spacing keep
+// the instruction text within its four lines; the generic sans runs too wide.
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+QFont captionFont(qreal points) {
+    QFont font(QStringLiteral("Nimbus Roman No9 L"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(points);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+
+void setTextColour(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QString &caption) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    // Painting the whole rectangle is what lets a front label hide the part of
+    // a label behind it that it overlaps.
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QWidget *addLine(QWidget *parent, int index, const QRect &rect, const QColor &colour) {
+    auto *line = new QWidget(parent);
+    line->setObjectName(QStringLiteral("Line1(%1)").arg(index));
+    line->setGeometry(rect);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(const QImage &picture, QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    createWindow();
+    createControls(picture);
+    createLines();
+    createStacking();
+    createConnections();
+}
+
+QRect AboutWindow::PlacementOnScreen() {
+    return kClientArea;
+}
+
+QSize AboutWindow::PictureSize() {
+    return kImage1Rect.size();
+}
+
+void AboutWindow::createWindow() {
+    setObjectName(QStringLiteral("frmAbout"));
+    // Shown before any other window exists: closing it must not count as the
+    // program's last window closing.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QString::fromUtf8(identity::kWindowTitle));
+    setWindowIcon(QIcon(QString::fromLatin1(resources::kIconPath)));
+    setFont(windowFont());
+    setFixedSize(kClientArea.size());
+    // The client area, not the frame, stands at the fixed point.
+    setGeometry(kClientArea);
+}
+
+void AboutWindow::createControls(const QImage &picture) {
+    const QColor black(0, 0, 0);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(kImage1Rect);
+    Image1->setScaledContents(true);
+    if (!picture.isNull()) {
+        Image1->setPixmap(QPixmap::fromImage(picture));
+    }
+
+    lblTitle = addLabel(this, "lblTitle", QRect(176, 8, 171, 32), QStringLiteral("Kestrix"));
+    lblTitle->setFont(captionFont(12));
+    setTextColour(lblTitle, black);
+
+    Label3 =
+        addLabel(this, "Label3", QRect(176, 24, 203, 32), QStringLiteral("Vorn Rating Calculator"));
+    Label3->setFont(captionFont(12));
+    setTextColour(Label3, black);
+
+    lblVersion = addLabel(this, "lblVersion", QRect(176, 72, 155, 15),
+                          QStringLiteral("Version: Solvane %1.%2")
+                              .arg(identity::kVersionMajor)
+                              .arg(identity::kVersionMinor));
+    lblVersion->setFont(captionFont(8.25));
+
+    lblDescription = addLabel(this, "lblDescription", QRect(48, 104, 259, 22),
+                              QStringLiteral("Written by the Kestrix tools team, 2026"));
+    lblDescription->setFont(captionFont(9.75));
+    setTextColour(lblDescription, black);
+
+    Label1 = addLabel(this, "Label1", QRect(80, 120, 169, 17),
+                      QStringLiteral("vornratingcalc@example.org"));
+
+    lblDisclaimer =
+        addLabel(this, "lblDisclaimer", QRect(0, 136, 385, 23),
+                 QStringLiteral("Freeware: copy it and pass it on, unchanged and free."));
+    setTextColour(lblDisclaimer, black);
+
+    Label2 = addLabel(this, "Label2", QRect(8, 176, 265, 57),
+                      QStringLiteral("Enter the rating of players on your team and the opponent "
+                                     "team in the labelled boxes.  Click the calculate button to "
+                                     "determine the new ratings for a win or a loss for each "
+                                     "player on your team."));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(288, 192, 84, 23);
+    // Enter presses it through being the default; Esc through reject().
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+}
+
+void AboutWindow::createLines() {
+    // An etched rule: a grey stroke on top of a white one. The white pen is
+    // 2 px wide centred on y = 164, so it covers rows 163 and 164; the grey
+    // stroke in front keeps row 163, leaving the white showing below it.
+    Line1[0] = addLine(this, 0, QRect(7, 163, 370, 2), QColor(255, 255, 255));
+    Line1[1] = addLine(this, 1, QRect(6, 163, 371, 1), QColor(128, 128, 128));
+}
+
+void AboutWindow::createStacking() {
+    const std::array<QWidget *, 11> frontToBack{
+        cmdOK,          Label3,   Image1,   Label2,     Label1,        Line1[1],
+        lblDescription, lblTitle, Line1[0], lblVersion, lblDisclaimer,
+    };
+    for (auto it = frontToBack.rbegin(); it != frontToBack.rend(); ++it) {
+        (*it)->raise();
+    }
+}
+
+void AboutWindow::createConnections() {
+    connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
+}
+
+void AboutWindow::reject() {
+    cmdOK_Click();
+}
+
+void AboutWindow::cmdOK_Click() {
+    // Ends the modal showing; the form then destroys the window (unload).
+    done(QDialog::Accepted);
+}
+
+} // namespace vrc::ui
