@@ -41,7 +41,8 @@ PictureBox::PictureBox(QWidget *parent)
     }();
     Q_UNUSED(factoryInstalled);
 
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     // Reachable by Tab and by click, so keyboard users can read the result.
