@@ -4,9 +4,10 @@
 
 namespace vrc::ui {
 
-// A rating entry box. Receiving the focus, by any means, leaves the caret
-// and selection as they were and then raises gotFocus, so that the window
-// alone decides what becomes selected.
+// A rating entry box. Receiving the focus, by any means, raises gotFocus
+// with the caret and selection as they were (or, for a click, where the
+// click put the caret), so that the window alone decides what becomes
+// selected: Qt's own select-all on Tab does not apply.
 class EntryBox : public QLineEdit {
     Q_OBJECT
 
@@ -21,14 +22,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    struct Selection {
-        int start = 0;
-        int length = 0;
-    };
-    [[nodiscard]] Selection currentSelection() const;
-    void restore(Selection selection);
-
-    // The click that brought the focus must not undo what gotFocus selected.
+    // A focusing click raises gotFocus once it has placed the caret, so
+    // the selection runs from where the user clicked.
     bool focusedByClick_ = false;
 };
 
