@@ -1,5 +1,7 @@
 #include "ui/about_window/about_window.h"
 
+#include "ui/shared/fonts.h"
+
 #include <QColor>
 #include <QFont>
 #include <QIcon>
@@ -16,30 +18,6 @@ namespace {
 
 constexpr QRect kClientArea(156, 129, 390, 237);
 constexpr QRect kImage1Rect(16, 8, 153, 89);
-
-// The dialog font every control inherits unless it names its own. Where the
-// named face is missing, stand-ins of like width and 13 px line spacing keep
-// the instruction text within its four lines; the generic sans runs too wide.
-QFont windowFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans Condensed")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    return font;
-}
-
-QFont captionFont(qreal points) {
-    QFont font(QStringLiteral("Nimbus Roman No9 L"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(points);
-    font.setBold(true);
-    font.setItalic(true);
-    return font;
-}
 
 void setTextColour(QWidget *widget, const QColor &colour) {
     QPalette palette = widget->palette();
@@ -98,7 +76,7 @@ void AboutWindow::createWindow() {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QString::fromUtf8(identity::kWindowTitle));
     setWindowIcon(QIcon(QString::fromLatin1(resources::kIconPath)));
-    setFont(windowFont());
+    setFont(BoxFont());
     setFixedSize(kClientArea.size());
     // The client area, not the frame, stands at the fixed point.
     setGeometry(kClientArea);
@@ -116,23 +94,23 @@ void AboutWindow::createControls(const QImage &picture) {
     }
 
     lblTitle = addLabel(this, "lblTitle", QRect(176, 8, 171, 32), QStringLiteral("Kestrix"));
-    lblTitle->setFont(captionFont(12));
+    lblTitle->setFont(CaptionFont(12));
     setTextColour(lblTitle, black);
 
     Label3 =
         addLabel(this, "Label3", QRect(176, 24, 203, 32), QStringLiteral("Vorn Rating Calculator"));
-    Label3->setFont(captionFont(12));
+    Label3->setFont(CaptionFont(12));
     setTextColour(Label3, black);
 
     lblVersion = addLabel(this, "lblVersion", QRect(176, 72, 155, 15),
                           QStringLiteral("Version: Solvane %1.%2")
                               .arg(identity::kVersionMajor)
                               .arg(identity::kVersionMinor));
-    lblVersion->setFont(captionFont(8.25));
+    lblVersion->setFont(CaptionFont(8.25));
 
     lblDescription = addLabel(this, "lblDescription", QRect(48, 104, 259, 22),
                               QStringLiteral("Written by the Kestrix tools team, 2026"));
-    lblDescription->setFont(captionFont(9.75));
+    lblDescription->setFont(CaptionFont(9.75));
     setTextColour(lblDescription, black);
 
     Label1 = addLabel(this, "Label1", QRect(80, 120, 169, 17),

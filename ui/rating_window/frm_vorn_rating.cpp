@@ -6,6 +6,7 @@
 #include "runtime/user_feedback.h"
 #include "ui/rating_window/entry_box.h"
 #include "ui/rating_window/picture_box.h"
+#include "ui/shared/fonts.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -40,35 +41,6 @@ constexpr int kButtonTop = 200;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 25;
 
-QFont HeadingFont() {
-    QFont font(QStringLiteral("Nimbus Roman No9 L"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(9.75);
-    font.setWeight(QFont::Bold);
-    font.setItalic(true);
-    return font;
-}
-
-QFont BoxFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    // Explicit, or the window's bold italic would show through.
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    return font;
-}
-
-// Nothing on the window is drawn in it: every control carries its own.
-QFont WindowFont() {
-    QFont font(QStringLiteral("Nimbus Roman No9 L"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
-    font.setWeight(QFont::Bold);
-    font.setItalic(true);
-    return font;
-}
-
 QString IndexedName(const char *name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
@@ -83,7 +55,7 @@ Control *Place(Control *control, const QString &name, const QRect &rect, const Q
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &rect,
                   Qt::Alignment horizontal) {
-    auto *label = Place(new QLabel(caption, parent), QLatin1String(name), rect, HeadingFont());
+    auto *label = Place(new QLabel(caption, parent), QLatin1String(name), rect, CaptionFont(9.75));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(horizontal | Qt::AlignTop);
     label->setWordWrap(true);
@@ -93,7 +65,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, con
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, int left) {
     return Place(new QPushButton(caption, parent), QLatin1String(name),
-                 QRect(left, kButtonTop, kButtonWidth, kButtonHeight), HeadingFont());
+                 QRect(left, kButtonTop, kButtonWidth, kButtonHeight), CaptionFont(9.75));
 }
 
 // A 1-pixel rule in the window-text colour; `rect` covers both end points.
@@ -123,7 +95,8 @@ FrmVornRating::FrmVornRating(HelpHandler showHelp, QWidget *parent)
     setObjectName(QStringLiteral("frmVornRating"));
     setWindowTitle(QString::fromUtf8(identity::kWindowTitle));
     setWindowIcon(QIcon(QString::fromLatin1(resources::kIconPath)));
-    setFont(WindowFont());
+    // Nothing on the window is drawn in it: every control carries its own.
+    setFont(CaptionFont(12));
     // Sizable, but nothing inside follows the frame.
     resize(kClientWidth, kClientHeight);
 
