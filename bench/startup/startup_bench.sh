@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Start-up cost of the program against a bare Qt dialog: time from launch until the
+# first window is viewable, and resident memory at that moment. Runs both on a private
+# Xvfb, alternately, and prints medians and ratios.
+#
+# usage: startup_bench.sh PROGRAM BARE_DIALOG [RUNS]
+#   RUNS defaults to 10. PROGRAM_TITLE / BARE_TITLE name the windows to wait for.
+set -euo pipefail
+
+if [ $# -lt 2 ]; then
+    echo "usage: $0 PROGRAM BARE_DIALOG [RUNS]" >&2
+    exit 2
+fi
+program=$1
+bare=$2
+runs=${3:-10}
+program_title=${PROGRAM_TITLE:-Kestrix Vorn Rating Calculator - TQX}
+bare_title=${BARE_TITLE:-Bare dialog}
+time_goal=1.15
+memory_goal=1.2
+timeout_ms=20000
+
+for tool in Xvfb xwininfo; do
+    command -v "$tool" >/dev/null || {
+        echo "$tool is needed (packages xvfb, x11-utils)" >&2
+        exit 2
+    }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+child_pid=""
+cleanup() {
+    [ -n "$child_pid" ] && kill "$child_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# -displayfd lets the server pick a free display and tell us which; -noreset keeps it
+# from resetting (and refusing connections for a moment) each time a client quits.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || {
+    echo "Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+}
+display=":$(head -n1 "$work/display")"
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# One launch: sets elapsed_ms and rss_kb.
+measure() {
+    local binary=$1 title=$2 start
+    start=$(now_ms)
+    env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb "$binary" >"$work/child.log" 2>&1 &
+    child_pid=$!
+    until xwininfo -display "$display" -name "$title" 2>/dev/null | grep -q IsViewable; do
+        if ! kill -0 "$child_pid" 2>/dev/null; then
+            echo "$binary ended before showing '$title':" >&2
+            cat "$work/child.log" >&2
+            exit 1
+        fi
+        if [ $(($(now_ms) - start)) -gt $timeout_ms ]; then
+            echo "$binary showed no '$title' within $timeout_ms ms" >&2
+            exit 1
+        fi
+    done
+    elapsed_ms=$(($(now_ms) - start))
+    rss_kb=$(awk '/^VmRSS:/ { print $2 }' "/proc/$child_pid/status")
+    kill "$child_pid"
+    wait "$child_pid" 2>/dev/null || true
+    child_pid=""
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+echo "Display $display, $runs runs each, alternating (one warm-up run each not counted)"
+measure "$program" "$program_title"
+measure "$bare" "$bare_title"
+: >"$work/program"
+: >"$work/bare"
+for run in $(seq "$runs"); do
+    measure "$program" "$program_title"
+    p_ms=$elapsed_ms p_kb=$rss_kb
+    measure "$bare" "$bare_title"
+    b_ms=$elapsed_ms b_kb=$rss_kb
+    printf 'run %2d  program %5d ms %7d kB   bare %5d ms %7d kB\n' "$run" "$p_ms" "$p_kb" "$b_ms" "$b_kb"
+    echo "$p_ms $p_kb" >>"$work/program"
+    echo "$b_ms $b_kb" >>"$work/bare"
+done
+
+p_time=$(cut -d' ' -f1 "$work/program" | median)
+p_rss=$(cut -d' ' -f2 "$work/program" | median)
+b_time=$(cut -d' ' -f1 "$work/bare" | median)
+b_rss=$(cut -d' ' -f2 "$work/bare" | median)
+
+awk -v pt="$p_time" -v pr="$p_rss" -v bt="$b_time" -v br="$b_rss" \
+    -v tg="$time_goal" -v mg="$memory_goal" 'BEGIN {
+    tr = pt / bt; mr = pr / br
+    printf "median  program %7.1f ms %9.1f kB\n", pt, pr
+    printf "median  bare    %7.1f ms %9.1f kB\n", bt, br
+    printf "time ratio   %.3f (goal <= %s) %s\n", tr, tg, (tr <= tg) ? "met" : "MISSED"
+    printf "memory ratio %.3f (goal <= %s) %s\n", mr, mg, (mr <= mg) ? "met" : "MISSED"
+}'
