@@ -111,6 +111,18 @@ if(NOT listing MATCHES "-rwxr-xr-x root/root [^\n]* \\./usr/bin/${PROGRAM}\n")
     fail("/usr/bin/${PROGRAM} is not an executable owned by root:\n${listing}")
 endif()
 
+# Debian forbids a private library search path in a program under /usr/bin.
+set(root ${OUT}/root)
+execute_process(COMMAND ${DPKG_DEB} --extract ${debs} ${root} RESULT_VARIABLE status)
+if(status EQUAL 0 AND EXISTS ${root}/usr/bin/${PROGRAM})
+    file(READ_ELF ${root}/usr/bin/${PROGRAM} RPATH rpath RUNPATH runpath)
+    if(rpath OR runpath)
+        fail("/usr/bin/${PROGRAM} carries a library search path: '${rpath}${runpath}'")
+    endif()
+else()
+    fail("dpkg-deb cannot unpack the package")
+endif()
+
 if(failures)
     message(FATAL_ERROR "the package is wrong")
 endif()
