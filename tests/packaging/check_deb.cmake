@@ -98,7 +98,8 @@ foreach(row IN LISTS rows)
 endforeach()
 set(expected /usr/bin/${PROGRAM}
     /usr/share/applications/${APP_ID}.desktop
-    /usr/share/metainfo/${APP_ID}.metainfo.xml)
+    /usr/share/metainfo/${APP_ID}.metainfo.xml
+    /usr/share/doc/vornratingcalc/copyright)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected /usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

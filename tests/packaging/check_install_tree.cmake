@@ -15,7 +15,7 @@ endmacro()
 
 set(desktop share/applications/${APP_ID}.desktop)
 set(metainfo share/metainfo/${APP_ID}.metainfo.xml)
-set(expected bin/${PROGRAM} ${desktop} ${metainfo})
+set(expected bin/${PROGRAM} ${desktop} ${metainfo} share/doc/vornratingcalc/copyright)
 set(icon_sizes 16 32 48 64 128 256)
 foreach(size IN LISTS icon_sizes)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)

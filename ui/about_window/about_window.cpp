@@ -118,7 +118,7 @@ void AboutWindow::createControls(const QImage &picture) {
 
     lblDisclaimer =
         addLabel(this, "lblDisclaimer", QRect(0, 136, 385, 23),
-                 QStringLiteral("Freeware: copy it and pass it on, unchanged and free."));
+                 QStringLiteral("Free software under the MIT licence: copy it and pass it on."));
     setTextColour(lblDisclaimer, black);
 
     Label2 = addLabel(this, "Label2", QRect(8, 176, 265, 57),
