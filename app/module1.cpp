@@ -3,7 +3,11 @@
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <memory>
+#include <resource_paths.h>
+#include <vrc_version.h>
 
 namespace vrc::app::Module1 {
 
@@ -25,6 +29,14 @@ ui::FrmVornRating &frmVornRating() {
             [](QWidget *owner) { frmAbout().ShowModal(owner); });
     }
     return *g_frmVornRating;
+}
+
+void ApplyProgramIdentity() {
+    QApplication::setApplicationName(QString::fromLatin1(identity::kProgramName));
+    QApplication::setApplicationVersion(QString::fromLatin1(identity::kDisplayVersion));
+    QApplication::setOrganizationDomain(QStringLiteral("example.org"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.VornRatingCalc"));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(resources::kIconPath)));
 }
 
 void Main() {

@@ -13,6 +13,10 @@ namespace vrc::app::Module1 {
 ui::FrmAbout &frmAbout();
 ui::FrmVornRating &frmVornRating();
 
+// Names the program to Qt and the desktop, and sets the icon every window
+// shows; call once the application object exists.
+void ApplyProgramIdentity();
+
 // Shows the About window modally, then, once it is closed, the rating window
 // modelessly, and returns: from here on the event loop runs the program.
 void Main();

@@ -7,9 +7,7 @@
 #include "runtime/fault_boundary.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
-#include "vrc_version.h"
 
-#include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -134,13 +132,8 @@ void Session() {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QApplication::setApplicationName(QString::fromLatin1(vrc::identity::kProgramName));
-    QApplication::setApplicationVersion(QString::fromLatin1(vrc::identity::kDisplayVersion));
-    QApplication::setOrganizationDomain(QStringLiteral("example.org"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.VornRatingCalc"));
-
     vrc::runtime::GuardedApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vornratingcalc.png")));
+    vrc::app::Module1::ApplyProgramIdentity();
 
     QTimer watchdog;
     watchdog.setSingleShot(true);

@@ -1,6 +1,7 @@
 #include "fake_feedback.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
+#include "window_probe.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,23 +28,17 @@ const QString kNewOutOfRange =
 
 // The six entry texts: team rows 0..2, then opponent rows 0..2.
 using Texts = std::array<QString, 6>;
-// What the six output boxes show: win rows 0..2, then loss rows 0..2.
-using Shown = std::array<QString, 6>;
 
 Texts T(const QString &t0, const QString &t1, const QString &t2, const QString &o0,
         const QString &o1, const QString &o2) {
     return {t0, t1, t2, o0, o1, o2};
 }
 
-QString Name(const char *array, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Texts)
 
-class TestRatingWindow : public QObject {
+class TestRatingWindow : public QObject, protected WindowProbe {
     Q_OBJECT
 
 private slots:
@@ -91,22 +86,8 @@ private slots:
     void closingEndsEventLoop();
 
 private:
-    template <typename T> T *find(const QString &name) const {
-        T *control = window_->findChild<T *>(name);
-        if (control == nullptr) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return control;
-    }
-    QLineEdit *team(int row) const { return find<QLineEdit>(Name("txtRold", row)); }
-    QLineEdit *opponent(int row) const { return find<QLineEdit>(Name("txtROpponent", row)); }
-    PictureBox *win(int row) const { return find<PictureBox>(Name("picRwin", row)); }
-    PictureBox *lose(int row) const { return find<PictureBox>(Name("picRlose", row)); }
-    QPushButton *button(const char *name) const { return find<QPushButton>(QLatin1String(name)); }
-
     void enter(const Texts &texts) const;
     [[nodiscard]] Texts entered() const;
-    [[nodiscard]] Shown shown() const;
     [[nodiscard]] QString focusName() const;
 
     std::unique_ptr<FakeFeedback> feedback_;
@@ -119,6 +100,7 @@ void TestRatingWindow::init() {
     helpOwners_.clear();
     window_ =
         std::make_unique<FrmVornRating>([this](QWidget *owner) { helpOwners_.append(owner); });
+    probed_ = window_.get();
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
@@ -142,15 +124,6 @@ Texts TestRatingWindow::entered() const {
         texts.at(row + 3) = opponent(row)->text();
     }
     return texts;
-}
-
-Shown TestRatingWindow::shown() const {
-    Shown boxes;
-    for (int row = 0; row < 3; ++row) {
-        boxes.at(row) = win(row)->Text();
-        boxes.at(row + 3) = lose(row)->Text();
-    }
-    return boxes;
 }
 
 QString TestRatingWindow::focusName() const {

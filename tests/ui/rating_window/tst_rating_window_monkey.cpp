@@ -6,6 +6,7 @@
 #include "fake_feedback.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
+#include "window_probe.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,8 +24,6 @@ namespace {
 
 constexpr int kSteps = 3000;
 constexpr unsigned kSeed = 20240607;
-
-using Shown = std::array<QString, 6>; // win rows 0..2, then loss rows 0..2
 
 enum class Action {
     Digit,
@@ -61,31 +60,17 @@ QString Printed(vrc::engine::Rating value) {
 
 } // namespace
 
-class TestRatingWindowMonkey : public QObject {
+class TestRatingWindowMonkey : public QObject, protected WindowProbe {
     Q_OBJECT
 
 private slots:
     void randomInput();
 
 private:
-    template <typename T> T *find(const QString &name) const {
-        T *control = window_->findChild<T *>(name);
-        if (control == nullptr) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return control;
-    }
     QLineEdit *entry(int index) const // 0..2 team, 3..5 opponents
     {
-        return find<QLineEdit>(
-            QStringLiteral("%1_%2").arg(index < 3 ? "txtRold" : "txtROpponent").arg(index % 3));
+        return index < 3 ? team(index) : opponent(index - 3);
     }
-    PictureBox *output(int index) const // 0..2 win, 3..5 loss
-    {
-        return find<PictureBox>(
-            QStringLiteral("%1_%2").arg(index < 3 ? "picRwin" : "picRlose").arg(index % 3));
-    }
-    [[nodiscard]] Shown shown() const;
     // What a Calculate must leave on show, given the boxes' texts.
     [[nodiscard]] std::optional<Shown> expectedResults() const;
     void perform(Action action, std::mt19937 &random);
@@ -93,14 +78,6 @@ private:
     QPointer<FrmVornRating> window_;
     int helps_ = 0;
 };
-
-Shown TestRatingWindowMonkey::shown() const {
-    Shown boxes;
-    for (int i = 0; i < 6; ++i) {
-        boxes.at(i) = output(i)->Text();
-    }
-    return boxes;
-}
 
 std::optional<Shown> TestRatingWindowMonkey::expectedResults() const {
     vrc::engine::RatingEntrySet entries;
@@ -183,16 +160,16 @@ void TestRatingWindowMonkey::perform(Action action, std::mt19937 &random) {
         break;
     }
     case Action::ClickCalculate:
-        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+        QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton);
         break;
     case Action::ClickReset:
-        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdReset")), Qt::LeftButton);
+        QTest::mouseClick(button("cmdReset"), Qt::LeftButton);
         break;
     case Action::ClickHelp:
-        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdHelp")), Qt::LeftButton);
+        QTest::mouseClick(button("cmdHelp"), Qt::LeftButton);
         break;
     case Action::ClickExit:
-        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdExit")), Qt::LeftButton);
+        QTest::mouseClick(button("cmdExit"), Qt::LeftButton);
         break;
     case Action::AltC:
         alt(Qt::Key_C);
@@ -213,15 +190,14 @@ void TestRatingWindowMonkey::randomInput() {
     FakeFeedback feedback;
     FrmVornRating window([this](QWidget *) { ++helps_; });
     window_ = &window;
+    probed_ = &window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
     int calculates = 0;
     int resets = 0;
-    connect(find<QPushButton>(QStringLiteral("cmdCalculate")), &QPushButton::clicked, this,
-            [&calculates] { ++calculates; });
-    connect(find<QPushButton>(QStringLiteral("cmdReset")), &QPushButton::clicked, this,
-            [&resets] { ++resets; });
+    connect(button("cmdCalculate"), &QPushButton::clicked, this, [&calculates] { ++calculates; });
+    connect(button("cmdReset"), &QPushButton::clicked, this, [&resets] { ++resets; });
 
     std::mt19937 random(kSeed);
     std::discrete_distribution<int> actions(kWeights.begin(), kWeights.end());
