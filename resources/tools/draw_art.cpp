@@ -36,6 +36,14 @@ const QColor kRivalDark(0xbf, 0x30, 0x22);
 const QColor kGain(0x2e, 0x9e, 0x4a);
 const QColor kLoss(0xc8, 0x34, 0x28);
 
+// One pan of the balance: where the beam meets it, and the team's colours.
+struct ScalePan {
+    double x = 0;
+    double beamY = 0;
+    QColor light;
+    QColor dark;
+};
+
 // The emblem: a balance whose lower, heavier pan carries our team (blue) and whose other
 // pan carries the opponents (red). Laid out on a 64 x 64 grid and stretched to w x h; small
 // sizes get bolder strokes and lose the players, which would only blur into the pans.
@@ -56,19 +64,13 @@ void drawEmblem(Canvas &c, double w, double h) {
     c.roundedRect(box(32 - post / 2, 18, post, 34), 1.5 * u, Fill::solid(kInk));
     c.roundedRect(box(17, 50, 30, detailed ? 6 : 8), 3 * u, Fill::solid(kInk));
 
-    struct Pan {
-        double x = 0;
-        double beamY = 0;
-        QColor light;
-        QColor dark;
-    };
-    const std::array<Pan, 2> pans{
+    const std::array<ScalePan, 2> pans{
         {{15, 25, kTeamLight, kTeamDark}, {49, 15, kRivalLight, kRivalDark}}};
     c.line(at(pans[0].x, pans[0].beamY), at(pans[1].x, pans[1].beamY),
            {kInk, (detailed ? 4 : 6) * u});
     const double half = detailed ? 10 : 11;
     const double depth = detailed ? 6 : 8;
-    for (const Pan &pan : pans) {
+    for (const ScalePan &pan : pans) {
         const double rim = pan.beamY + 15;
         const Stroke cord{kInk, (detailed ? 1.5 : 3) * u};
         c.line(at(pan.x, pan.beamY), at(pan.x - half + 3, rim), cord);
@@ -176,17 +178,11 @@ QImage ratingPicture() {
     p.drawRoundedRect(QRectF(262, 96, 22, 196), 6, 6);
     p.drawRoundedRect(QRectF(186, 284, 174, 22), 11, 11);
 
-    struct Side {
-        double x = 0;
-        double beamY = 0;
-        QColor light;
-        QColor dark;
-    };
-    const std::array<Side, 2> sides{
+    const std::array<ScalePan, 2> sides{
         {{122, 134, kTeamLight, kTeamDark}, {423, 70, kRivalLight, kRivalDark}}};
     p.setPen(QPen(kInk, 16, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(sides[0].x, sides[0].beamY), QPointF(sides[1].x, sides[1].beamY));
-    for (const Side &s : sides) {
+    for (const ScalePan &s : sides) {
         const double rim = s.beamY + 118;
         p.setPen(QPen(kInk, 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(s.x, s.beamY), QPointF(s.x - 86, rim));
