@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Builds a static, minimal Qt for 64-bit Windows from Debian's qt6-base source
+# and installs it into a cache outside the repository. Does nothing when that
+# cache is already complete. Prints the install prefix as its last line.
+#
+# Needs: g++-mingw-w64-x86-64-posix, qt6-base-dev-tools (host moc/rcc/uic of the
+# same version), cmake, ninja-build, dpkg-dev. tools/dev.sh installs them.
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+toolchain=$repo/cmake/mingw-w64-x86_64.cmake
+
+# Changing any of these starts a new cache entry.
+options=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=OFF
+    -DQT_BUILD_EXAMPLES=OFF
+    -DQT_BUILD_TESTS=OFF
+    -DFEATURE_network=OFF
+    -DFEATURE_sql=OFF
+    -DFEATURE_dbus=OFF
+    -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF
+    -DFEATURE_xml=OFF
+    -DFEATURE_vulkan=OFF
+    -DFEATURE_tabletevent=OFF
+    -DFEATURE_testlib=ON
+    -DFEATURE_system_zlib=OFF
+    -DFEATURE_system_png=OFF
+    -DFEATURE_system_jpeg=OFF
+    -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_system_pcre2=OFF
+)
+
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/vornratingcalc
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null | sed 's/[+~-].*//')
+[ -n "$qt_version" ] || { echo "windows-qt: qt6-base-dev-tools is not installed" >&2; exit 1; }
+key=$( (printf '%s\n' "$qt_version" "${options[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
+prefix=$cache/qt-$qt_version-mingw64-static-$key
+
+if [ -f "$prefix/.complete" ]; then
+    echo "windows-qt: using the cached Qt $qt_version for Windows" >&2
+    echo "$prefix"
+    exit 0
+fi
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+
+# Source packages need a deb-src entry; add one mirroring the binary sources.
+if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    echo "windows-qt: adding deb-src entries for the configured Debian sources" >&2
+    {
+        for f in /etc/apt/sources.list.d/*.sources; do
+            [ -f "$f" ] && sed -E 's/^Types:.*/Types: deb-src/' "$f" && echo
+        done
+    } | $sudo tee /etc/apt/sources.list.d/vornratingcalc-deb-src.sources >/dev/null
+    if [ -f /etc/apt/sources.list ]; then
+        sed -nE 's/^deb[[:space:]]/deb-src /p' /etc/apt/sources.list |
+            $sudo tee /etc/apt/sources.list.d/vornratingcalc-deb-src.list >/dev/null
+    fi
+    $sudo apt-get update -qq
+fi
+
+src_root=$cache/src
+mkdir -p "$src_root"
+src=$(find "$src_root" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
+if [ -z "$src" ] || [ ! -f "$src/.unpacked" ]; then
+    echo "windows-qt: fetching the qt6-base $qt_version source package" >&2
+    rm -rf "${src_root:?}"/*
+    (cd "$src_root" && apt-get source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)")
+    src=$(find "$src_root" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
+    [ -n "$src" ] || { echo "windows-qt: the source package did not unpack" >&2; exit 1; }
+    touch "$src/.unpacked"
+fi
+
+build=$cache/build-qt-$key
+echo "windows-qt: building Qt $qt_version for Windows (static, minimal)." >&2
+echo "windows-qt: this takes about 45 minutes on 2 cores; it is cached in $prefix" >&2
+cmake -S "$src" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    "${options[@]}" >"$cache/configure-$key.log" 2>&1 ||
+    { tail -n 40 "$cache/configure-$key.log" >&2; exit 1; }
+# Ninja's status line shows progress ("[412/1034]").
+cmake --build "$build" --parallel "$(nproc)"
+cmake --install "$build" >/dev/null
+touch "$prefix/.complete"
+rm -rf "$build"
+echo "$prefix"
