@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, then starts the program (run) or runs
-# every test (test). Works on a fresh Debian 12 machine as root or with sudo.
+# Installs what is missing, builds, then starts the program (run), runs every
+# test (test), or cross-builds and tests the Windows program under Wine and
+# leaves its installer and zip in build-windows/ (windows). Works on a fresh
+# Debian 12 machine as root or with sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
 case "$mode" in
-run | test) ;;
+run | test | windows) ;;
 *)
-    echo "usage: bash tools/dev.sh run|test" >&2
+    echo "usage: bash tools/dev.sh run|test|windows" >&2
     exit 2
     ;;
 esac
@@ -18,6 +20,10 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libxkbco
 if [ "$mode" = test ]; then
     packages+=(libbenchmark-dev clang libclang-rt-14-dev binutils-mingw-w64-x86-64
         desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils)
+fi
+if [ "$mode" = windows ]; then
+    packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
+        wine64 nsis xvfb openbox xdotool x11-utils)
 fi
 
 missing=()
@@ -31,6 +37,10 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+if [ "$mode" = windows ]; then
+    exec bash tools/windows.sh
 fi
 
 cmake --preset default

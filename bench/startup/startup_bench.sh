@@ -6,6 +6,8 @@
 #
 # usage: startup_bench.sh PROGRAM BARE_DIALOG [RUNS]
 #   RUNS defaults to 10. PROGRAM_TITLE / BARE_TITLE name the windows to wait for.
+#   LAUNCHER runs both (tools/wine-run.sh for the Windows build); TIME_GOAL and
+#   MEMORY_GOAL override the goals.
 set -euo pipefail
 
 if [ $# -lt 2 ]; then
@@ -17,8 +19,9 @@ bare=$2
 runs=${3:-10}
 program_title=${PROGRAM_TITLE:-Kestrix Vorn Rating Calculator - TQX}
 bare_title=${BARE_TITLE:-Bare dialog}
-time_goal=1.15
-memory_goal=1.2
+time_goal=${TIME_GOAL:-1.15}
+memory_goal=${MEMORY_GOAL:-1.2}
+launcher=${LAUNCHER:-}
 timeout_ms=20000
 
 for tool in Xvfb xwininfo; do
@@ -59,7 +62,11 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 measure() {
     local binary=$1 title=$2 start
     start=$(now_ms)
-    env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb "$binary" >"$work/child.log" 2>&1 &
+    if [ -n "$launcher" ]; then
+        env -u QT_QPA_PLATFORM DISPLAY="$display" "$launcher" "$binary" >"$work/child.log" 2>&1 &
+    else
+        env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb "$binary" >"$work/child.log" 2>&1 &
+    fi
     child_pid=$!
     until xwininfo -display "$display" -name "$title" 2>/dev/null | grep -q IsViewable; do
         if ! kill -0 "$child_pid" 2>/dev/null; then
@@ -83,6 +90,7 @@ measure() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
+printf 'size    program %9d bytes\n        bare    %9d bytes\n' "$(stat -c %s "$program")" "$(stat -c %s "$bare")"
 echo "Display $display, $runs runs each, alternating (one warm-up run each not counted)"
 measure "$program" "$program_title"
 measure "$bare" "$bare_title"

@@ -1,24 +1,35 @@
-# Compiles the configured Windows resource script, prints the result back as text and checks
-# the version record and the icon in what the compiler actually produced.
-foreach(tool WINDRES CPP)
+# Prints a Windows identity record back as text and checks the version record and the
+# icon in it: either a resource script (RC), compiled here with the cross resource
+# compiler, or a built program (EXE), read straight from its resource section.
+set(needed WINDRES)
+if(NOT EXE)
+    list(APPEND needed CPP)
+endif()
+foreach(tool IN LISTS needed)
     if(NOT ${tool} OR NOT EXISTS "${${tool}}")
         message("SKIPPED: ${tool} not found")
         return()
     endif()
 endforeach()
 
-set(res "${WORK_DIR}/VornRatingCalc.res")
-execute_process(
-    COMMAND "${WINDRES}" "--preprocessor=${CPP}" -i "${RC}" -O res -o "${res}"
-    RESULT_VARIABLE failed ERROR_VARIABLE err)
-if(failed)
-    message(FATAL_ERROR "resource script does not compile:\n${err}")
+if(EXE)
+    set(compiled "${EXE}")
+    set(format coff)
+else()
+    set(compiled "${WORK_DIR}/VornRatingCalc.res")
+    set(format res)
+    execute_process(
+        COMMAND "${WINDRES}" "--preprocessor=${CPP}" -i "${RC}" -O res -o "${compiled}"
+        RESULT_VARIABLE failed ERROR_VARIABLE err)
+    if(failed)
+        message(FATAL_ERROR "resource script does not compile:\n${err}")
+    endif()
 endif()
 execute_process(
-    COMMAND "${WINDRES}" -J res -O rc -i "${res}"
+    COMMAND "${WINDRES}" -J ${format} -O rc -i "${compiled}"
     RESULT_VARIABLE failed OUTPUT_VARIABLE text ERROR_VARIABLE err)
 if(failed)
-    message(FATAL_ERROR "compiled resource cannot be read back:\n${err}")
+    message(FATAL_ERROR "${compiled}: resources cannot be read back:\n${err}")
 endif()
 
 # The fixed version has four parts; missing ones count as 0.

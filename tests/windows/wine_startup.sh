@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Starts the Windows program under Wine as a user would and checks the start-up order:
+# the About window alone first, Enter closes it, then the rating window; Alt+X ends the
+# program with status 0. Uses $DISPLAY (with a window manager, so the new window takes
+# the keyboard), or a private Xvfb with openbox when there is none.
+#
+# usage: wine_startup.sh PROGRAM.exe [SCREENSHOT_DIR]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+shots=${2:-}
+title="Kestrix Vorn Rating Calculator - TQX"
+
+for tool in xdotool xwininfo wine; do
+    command -v "$tool" >/dev/null || {
+        echo "wine_startup: $tool is needed (packages xdotool, x11-utils, wine64)" >&2
+        exit 1
+    }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ]; then
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || { echo "wine_startup: Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=":$(head -n1 "$work/display")"
+    if command -v openbox >/dev/null; then
+        openbox >/dev/null 2>&1 &
+        pids+=($!)
+    fi
+fi
+
+# Prints "WIDTHxHEIGHT" of every viewable window with the program's title.
+windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null); do
+        xwininfo -id "$id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
+    done | sort
+}
+
+# Waits up to 60 s (Wine's first start in a prefix is slow) for the windows to be $1.
+expect_windows() {
+    local want=$1 seen=""
+    for _ in $(seq 600); do
+        seen=$(windows | paste -sd' ')
+        [ "$seen" = "$want" ] && return 0
+        kill -0 "$app" 2>/dev/null || { echo "wine_startup: the program ended early" >&2; exit 1; }
+        sleep 0.1
+    done
+    echo "wine_startup: expected windows '$want', saw '${seen:-none}'" >&2
+    exit 1
+}
+
+shot() {
+    if [ -n "$shots" ] && command -v import >/dev/null; then
+        import -window root "$shots/$1.png"
+    fi
+}
+
+"$here/../../tools/wine-run.sh" "$program" >"$work/program.log" 2>&1 &
+app=$!
+pids+=("$app")
+
+expect_windows "390x237"
+echo "About window shown alone (390x237)"
+sleep 0.5
+shot windows-about-window
+xdotool key Return
+expect_windows "401x235"
+echo "Enter closed it; rating window shown (401x235)"
+sleep 0.5
+shot windows-rating-window
+
+xdotool key alt+x
+for _ in $(seq 300); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$app" 2>/dev/null; then
+    echo "wine_startup: Alt+X did not end the program" >&2
+    exit 1
+fi
+status=0
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || { echo "wine_startup: exit status $status" >&2; cat "$work/program.log" >&2; exit 1; }
+echo "Alt+X ended the program with status 0"
