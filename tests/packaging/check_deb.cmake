@@ -99,7 +99,9 @@ endforeach()
 set(expected /usr/bin/${PROGRAM}
     /usr/share/applications/${APP_ID}.desktop
     /usr/share/metainfo/${APP_ID}.metainfo.xml
-    /usr/share/doc/vornratingcalc/copyright)
+    /usr/share/man/man1/${PROGRAM}.1.gz
+    /usr/share/doc/vornratingcalc/copyright
+    /usr/share/doc/vornratingcalc/changelog.gz)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected /usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

@@ -3,7 +3,7 @@
 # (desktop id, icon name, icon size).
 #
 # cmake -DPREFIX=<scratch> -DAPP_ID=<id> -DPROGRAM=<name> -DDISPLAY_VERSION=<x.yy>
-#       -P check_install_tree.cmake
+#       -DWINDOW_CLASS=<X11 class> -P check_install_tree.cmake
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(PREFIX ${PREFIX} ABSOLUTE)
 
@@ -15,7 +15,8 @@ endmacro()
 
 set(desktop share/applications/${APP_ID}.desktop)
 set(metainfo share/metainfo/${APP_ID}.metainfo.xml)
-set(expected bin/${PROGRAM} ${desktop} ${metainfo} share/doc/vornratingcalc/copyright)
+set(expected bin/${PROGRAM} ${desktop} ${metainfo} share/man/man1/${PROGRAM}.1.gz
+    share/doc/vornratingcalc/copyright share/doc/vornratingcalc/changelog.gz)
 set(icon_sizes 16 32 48 64 128 256)
 foreach(size IN LISTS icon_sizes)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
@@ -65,8 +66,14 @@ endforeach()
 if(EXISTS ${PREFIX}/${desktop})
     file(STRINGS ${PREFIX}/${desktop} exec REGEX "^Exec=")
     file(STRINGS ${PREFIX}/${desktop} icon REGEX "^Icon=")
+    file(STRINGS ${PREFIX}/${desktop} wm_class REGEX "^StartupWMClass=")
     if(NOT exec MATCHES "^Exec=${PROGRAM}( |$)")
         fail("desktop entry does not start ${PROGRAM}: ${exec}")
+    endif()
+    # On X11 Qt names the window class after the application name; the menu entry must
+    # name the same, or the running window is not matched to it.
+    if(NOT wm_class STREQUAL "StartupWMClass=${WINDOW_CLASS}")
+        fail("desktop entry says '${wm_class}', the program's window class is ${WINDOW_CLASS}")
     endif()
     if(NOT icon STREQUAL "Icon=${APP_ID}")
         fail("desktop entry names icon '${icon}', installed icons are ${APP_ID}")
@@ -77,6 +84,9 @@ if(EXISTS ${PREFIX}/${metainfo})
     file(READ ${PREFIX}/${metainfo} record)
     if(record MATCHES "@[A-Za-z_]+@")
         fail("metainfo has an unsubstituted variable: ${CMAKE_MATCH_0}")
+    endif()
+    if(NOT record MATCHES "<binary>${PROGRAM}</binary>")
+        fail("metainfo does not provide the command ${PROGRAM}")
     endif()
     if(NOT record MATCHES "<id>${APP_ID}</id>")
         fail("metainfo id is not ${APP_ID}")

@@ -1,0 +1,53 @@
+# Runs the program as a terminal user would, with --version, --help and a bad option, and
+# checks what it prints, where, and its exit status. It runs with no display at all and
+# the X platform forced: opening any window would end it with Qt's "could not connect to
+# display" abort, so passing proves no window was opened.
+#
+# cmake -DPROGRAM=<path> -DCOMMAND=<name> -DVERSION=<full version> -P check_command_line.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(failures "")
+macro(fail what)
+    list(APPEND failures "${what}")
+    message("FAIL: ${what}")
+endmacro()
+
+function(run)
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+            QT_QPA_PLATFORM=xcb ${PROGRAM} ${ARGN}
+        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    set(status "${status}" PARENT_SCOPE)
+    set(out "${out}" PARENT_SCOPE)
+    set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+# The premise: without options the program does need a display here.
+run()
+if(status EQUAL 0)
+    message(FATAL_ERROR "the program started without a display, so this check cannot tell "
+        "whether an option opens a window")
+endif()
+
+foreach(args IN ITEMS "--version" "-platform;xcb;--version")
+    run(${args})
+    if(NOT status EQUAL 0 OR NOT out STREQUAL "${COMMAND} ${VERSION}\n" OR NOT err STREQUAL "")
+        fail("${args}: status ${status}, printed '${out}', error output '${err}'")
+    endif()
+endforeach()
+
+run(--help)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^Usage: ${COMMAND} " OR NOT out MATCHES "--version"
+   OR NOT err STREQUAL "")
+    fail("--help: status ${status}, printed '${out}', error output '${err}'")
+endif()
+
+run(--no-such-option)
+set(expected "^${COMMAND}: unknown option '--no-such-option'\nTry '${COMMAND} --help'")
+if(NOT status EQUAL 2 OR NOT out STREQUAL "" OR NOT err MATCHES "${expected}")
+    fail("--no-such-option: status ${status}, printed '${out}', error output '${err}'")
+endif()
+
+if(failures)
+    message(FATAL_ERROR "the command line is answered wrongly")
+endif()
