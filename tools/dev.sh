@@ -19,7 +19,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libxkbco
     fonts-urw-base35 fonts-dejavu-core)
 if [ "$mode" = test ]; then
     packages+=(libbenchmark-dev clang libclang-rt-14-dev binutils-mingw-w64-x86-64
-        desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils)
+        desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils lintian man-db
+        groff-base)
 fi
 if [ "$mode" = windows ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
@@ -47,7 +48,7 @@ cmake --preset default
 cmake --build --preset default
 
 if [ "$mode" = run ]; then
-    exec ./build/app/VornRatingCalc
+    exec ./build/app/vornratingcalc
 fi
 
 ctest --preset default

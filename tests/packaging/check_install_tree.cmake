@@ -3,7 +3,7 @@
 # (desktop id, icon name, icon size).
 #
 # cmake -DPREFIX=<scratch> -DAPP_ID=<id> -DPROGRAM=<name> -DDISPLAY_VERSION=<x.yy>
-#       -DWINDOW_CLASS=<X11 class> -P check_install_tree.cmake
+#       -P check_install_tree.cmake
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(PREFIX ${PREFIX} ABSOLUTE)
 
@@ -66,14 +66,8 @@ endforeach()
 if(EXISTS ${PREFIX}/${desktop})
     file(STRINGS ${PREFIX}/${desktop} exec REGEX "^Exec=")
     file(STRINGS ${PREFIX}/${desktop} icon REGEX "^Icon=")
-    file(STRINGS ${PREFIX}/${desktop} wm_class REGEX "^StartupWMClass=")
     if(NOT exec MATCHES "^Exec=${PROGRAM}( |$)")
         fail("desktop entry does not start ${PROGRAM}: ${exec}")
-    endif()
-    # On X11 Qt names the window class after the application name; the menu entry must
-    # name the same, or the running window is not matched to it.
-    if(NOT wm_class STREQUAL "StartupWMClass=${WINDOW_CLASS}")
-        fail("desktop entry says '${wm_class}', the program's window class is ${WINDOW_CLASS}")
     endif()
     if(NOT icon STREQUAL "Icon=${APP_ID}")
         fail("desktop entry names icon '${icon}', installed icons are ${APP_ID}")
