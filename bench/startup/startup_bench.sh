@@ -9,6 +9,8 @@
 #   LAUNCHER runs both (tools/wine-run.sh for the Windows build); TIME_GOAL and
 #   MEMORY_GOAL override the goals.
 set -euo pipefail
+# shellcheck source=../../tools/private_xvfb.sh
+source "$(dirname "$0")/../../tools/private_xvfb.sh"
 
 if [ $# -lt 2 ]; then
     echo "usage: $0 PROGRAM BARE_DIALOG [RUNS]" >&2
@@ -41,20 +43,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd lets the server pick a free display and tell us which; -noreset keeps it
-# from resetting (and refusing connections for a moment) each time a client quits.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || {
-    echo "Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
+start_private_xvfb "$work" || {
+    echo "Xvfb did not start" >&2
     exit 1
 }
-display=":$(head -n1 "$work/display")"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 

@@ -5,6 +5,8 @@
 #
 # usage: check_window_class.sh PROGRAM DESKTOP_FILE
 set -euo pipefail
+# shellcheck source=../../tools/private_xvfb.sh
+source "$(dirname "$0")/../../tools/private_xvfb.sh"
 program=$1
 desktop_file=$2
 
@@ -30,21 +32,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -noreset: the server would otherwise reset, refusing connections, whenever its last
-# client (each xwininfo below) leaves.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-if [ ! -s "$work/display" ]; then
-    echo "SKIP: Xvfb did not start: $(cat "$work/xvfb.log")"
+if ! start_private_xvfb "$work"; then
+    echo "SKIP: Xvfb did not start"
     exit 0
 fi
-display=":$(head -n1 "$work/display")"
 if ! xwininfo -display "$display" -root >/dev/null 2>&1; then
-    echo "SKIP: Xvfb on $display does not answer: $(cat "$work/xvfb.log")"
+    echo "SKIP: Xvfb on $display does not answer"
     exit 0
 fi
 

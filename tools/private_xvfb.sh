@@ -1,0 +1,22 @@
+# Sourced by scripts that need an X display of their own.
+#
+# start_private_xvfb WORK_DIR starts Xvfb on a free display and sets xvfb_pid and display;
+# it returns 1, with the server's log on standard error, when no server came up. The
+# caller kills $xvfb_pid when done.
+start_private_xvfb() {
+    local work=$1
+    # -displayfd lets the server pick a free display and tell us which; -noreset keeps it
+    # from resetting (and refusing connections for a moment) each time a client quits.
+    Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" \
+        2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    if [ ! -s "$work/display" ]; then
+        cat "$work/xvfb.log" >&2
+        return 1
+    fi
+    display=":$(head -n1 "$work/display")"
+}
