@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034  # xvfb_pid and display are for the caller
 # Sourced by scripts that need an X display of their own.
 #
 # start_private_xvfb WORK_DIR starts Xvfb on a free display and sets xvfb_pid and display;

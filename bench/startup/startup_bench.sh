@@ -9,7 +9,7 @@
 #   LAUNCHER runs both (tools/wine-run.sh for the Windows build); TIME_GOAL and
 #   MEMORY_GOAL override the goals.
 set -euo pipefail
-# shellcheck source=../../tools/private_xvfb.sh
+# shellcheck source-path=SCRIPTDIR source=../../tools/private_xvfb.sh
 source "$(dirname "$0")/../../tools/private_xvfb.sh"
 
 if [ $# -lt 2 ]; then

@@ -5,7 +5,7 @@
 #
 # usage: check_window_class.sh PROGRAM DESKTOP_FILE
 set -euo pipefail
-# shellcheck source=../../tools/private_xvfb.sh
+# shellcheck source-path=SCRIPTDIR source=../../tools/private_xvfb.sh
 source "$(dirname "$0")/../../tools/private_xvfb.sh"
 program=$1
 desktop_file=$2
