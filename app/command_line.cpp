@@ -1,7 +1,7 @@
 #include "app/command_line.h"
+#include "app/console.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
 #include <vrc_version.h>
 
 namespace vrc::app {
@@ -115,9 +115,7 @@ CommandLineAnswer ReadCommandLine(const QStringList &arguments) {
 
 int PrintCommandLineAnswer(const CommandLineAnswer &answer) {
     const bool refused = answer.action == CommandLineAnswer::Action::Refuse;
-    std::FILE *stream = refused ? stderr : stdout;
-    std::fputs(answer.text.toLocal8Bit().constData(), stream);
-    const bool written = std::fflush(stream) == 0 && std::ferror(stream) == 0;
+    const bool written = WriteToConsole(answer.text, refused);
     if (refused) {
         return kUsageExitStatus;
     }

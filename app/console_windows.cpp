@@ -1,0 +1,48 @@
+// A Windows GUI program starts without a console: the text goes to the console of
+// the shell that started it, to a file or pipe it was redirected to, or else into a
+// message box, the way Windows programs answer /? when started from Explorer.
+#include "app/console.h"
+
+#include <windows.h>
+
+namespace vrc::app {
+
+namespace {
+
+bool WriteAll(HANDLE handle, const QString &text) {
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode) != 0) {
+        const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
+        DWORD written = 0;
+        return WriteConsoleW(handle, wide, static_cast<DWORD>(text.size()), &written, nullptr) !=
+                   0 &&
+               written == static_cast<DWORD>(text.size());
+    }
+    const QByteArray bytes = text.toUtf8();
+    DWORD written = 0;
+    return WriteFile(handle, bytes.constData(), static_cast<DWORD>(bytes.size()), &written,
+                     nullptr) != 0 &&
+           written == static_cast<DWORD>(bytes.size());
+}
+
+bool Usable(HANDLE handle) {
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+} // namespace
+
+bool WriteToConsole(const QString &text, bool complaint) {
+    const DWORD which = complaint ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
+    HANDLE handle = GetStdHandle(which);
+    if (!Usable(handle) && AttachConsole(ATTACH_PARENT_PROCESS) != 0) {
+        handle = GetStdHandle(which);
+    }
+    if (Usable(handle)) {
+        return WriteAll(handle, text);
+    }
+    const UINT icon = complaint ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
+    return MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"VornRatingCalc",
+                       MB_OK | icon) != 0;
+}
+
+} // namespace vrc::app
