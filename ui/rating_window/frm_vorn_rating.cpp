@@ -263,7 +263,7 @@ void FrmVornRating::cmdReset_Click() {
         picRwin.at(row)->Cls();
         picRlose.at(row)->Cls();
     }
-    FocusEntry(txtRold.at(0));
+    txtRold.at(0)->SetFocus();
 }
 
 void FrmVornRating::cmdHelp_Click() {
@@ -296,18 +296,18 @@ void FrmVornRating::ReportEntryError(std::int16_t &row, std::int16_t &group) {
     if (groupEmpty) {
         row = 0;
     }
-    FocusEntry(EntryBoxOf(row, group));
+    EntryBoxOf(row, group)->SetFocus();
 }
 
 void FrmVornRating::ReportOutOfRange(std::int16_t row, std::int16_t group) {
     if (Alert(tr("You must enter a rating between -32768 and 32767"))) {
-        FocusEntry(EntryBoxOf(row, group));
+        EntryBoxOf(row, group)->SetFocus();
     }
 }
 
 void FrmVornRating::ReportNewRatingOutOfRange(int row) {
     if (Alert(tr("The new rating would be outside the range -32768 to 32767"))) {
-        FocusEntry(txtRold.at(static_cast<std::size_t>(row)));
+        txtRold.at(static_cast<std::size_t>(row))->SetFocus();
     }
 }
 
@@ -321,18 +321,6 @@ bool FrmVornRating::Alert(const QString &message) {
 EntryBox *FrmVornRating::EntryBoxOf(std::int16_t row, std::int16_t group) const {
     const auto index = static_cast<std::size_t>(row);
     return group == engine::kGroupTeam ? txtRold.at(index) : txtROpponent.at(index);
-}
-
-void FrmVornRating::FocusEntry(EntryBox *box) {
-    // Qt raises no focus event for a box that already has the focus, or in
-    // a window that is not active yet; the handler runs all the same.
-    bool raised = false;
-    const auto watch = connect(box, &EntryBox::gotFocus, this, [&raised] { raised = true; });
-    box->setFocus(Qt::OtherFocusReason);
-    disconnect(watch);
-    if (!raised) {
-        emit box->gotFocus();
-    }
 }
 
 } // namespace vrc::ui

@@ -57,9 +57,6 @@ private:
     // The beep and the message box; false when the window went away meanwhile.
     [[nodiscard]] bool Alert(const QString &message);
     [[nodiscard]] EntryBox *EntryBoxOf(std::int16_t row, std::int16_t group) const;
-    // Puts the caret in `box`, running its focus handler even when it
-    // already had the focus.
-    void FocusEntry(EntryBox *box);
 
     HelpHandler showHelp_;
 

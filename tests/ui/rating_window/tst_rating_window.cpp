@@ -77,6 +77,8 @@ private slots:
     void exit();
     void focusSelection_data();
     void focusSelection();
+    void selectionKeptAcrossVisits_data();
+    void selectionKeptAcrossVisits();
     void accessibleNames();
 
     void printFormat_data();
@@ -457,6 +459,9 @@ void TestRatingWindow::entryErrors_data() {
     QTest::newRow("-32769 in team 1")
         << T("500", "-32769", "", "500", "", "") << kOutOfRange << "txtRold_1";
     QTest::newRow("1e9 in team 0") << T("1e9", "", "", "500", "", "") << kOutOfRange << "txtRold_0";
+    // No length limit: the whole text stays in the box.
+    QTest::newRow("40,000 digits in opponent 0")
+        << T("500", "", "", QString(40000, u'7'), "", "") << kOutOfRange << "txtROpponent_0";
     QTest::newRow("win leaves the range")
         << T("32760", "", "", "32760", "", "") << kNewOutOfRange << "txtRold_0";
     QTest::newRow("loss leaves the range")
@@ -592,16 +597,24 @@ void TestRatingWindow::focusSelection_data() {
     QTest::addColumn<int>("caret");
     QTest::addColumn<QString>("selected");
 
-    // "click": the caret is where the click lands. "error": Calculate
-    // refuses the letters and puts the caret back in the box.
-    for (const char *how : {"Tab", "Shift+Tab", "click", "program", "error"}) {
+    // "error": Calculate refuses the letters and puts the caret back in the
+    // box; "Enter": the same, pressed in the box that has the focus.
+    for (const char *how : {"Tab", "Shift+Tab", "program", "error", "Enter"}) {
         QTest::addRow("%s, caret at start", how) << how << "12ab" << 0 << "12ab";
         QTest::addRow("%s, caret inside", how) << how << "12ab" << 1 << "2ab";
         QTest::addRow("%s, caret at end", how) << how << "12ab" << 4 << "";
     }
-    for (const char *how : {"Tab", "Shift+Tab", "click", "program"}) {
+    for (const char *how : {"Tab", "Shift+Tab", "program"}) {
         QTest::addRow("%s, empty", how) << how << "" << 0 << "";
     }
+    // A focusing click acts after the handler: the caret stays where the
+    // click put it, nothing selected.
+    QTest::newRow("click at start") << "click"
+                                    << "12ab" << 0 << "";
+    QTest::newRow("click inside") << "click"
+                                  << "12ab" << 2 << "";
+    QTest::newRow("click at end") << "click"
+                                  << "12ab" << 4 << "";
 }
 
 void TestRatingWindow::focusSelection() {
@@ -620,19 +633,67 @@ void TestRatingWindow::focusSelection() {
         opponent(2)->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(opponent(2), Qt::Key_Tab, Qt::ShiftModifier);
     } else if (how == QLatin1String("click")) {
-        // The selection starts where the focusing click puts the caret.
         const QPoint at = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
         box->setCursorPosition(caret == 0 ? static_cast<int>(text.size()) : 0);
         QTest::mouseClick(box, Qt::LeftButton, {}, at);
+        QCOMPARE(box->cursorPosition(), caret);
     } else if (how == QLatin1String("program")) {
         box->setFocus(Qt::OtherFocusReason);
-    } else {
+    } else if (how == QLatin1String("error")) {
         button("cmdCalculate")->click();
+        QCOMPARE(feedback_->messages.size(), 1);
+    } else {
+        box->setFocus(Qt::OtherFocusReason);
+        box->setCursorPosition(caret);
+        QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(feedback_->messages.size(), 1);
     }
     QCOMPARE(focusName(), box->objectName());
     QCOMPARE(box->selectedText(), selected);
     QCOMPARE(box->text(), text);
+}
+
+void TestRatingWindow::selectionKeptAcrossVisits_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("back"); // how the focus comes back
+    QTest::addColumn<int>("visits");
+    QTest::addColumn<QString>("selected");
+
+    for (const char *back : {"Tab", "Shift+Tab", "error"}) {
+        QTest::addRow("all selected, %s, three visits", back) << 0 << 4 << back << 3 << "12ab";
+        QTest::addRow("first character, %s", back) << 0 << 1 << back << 1 << "12ab";
+        QTest::addRow("second character, %s", back) << 1 << 1 << back << 1 << "2ab";
+        QTest::addRow("caret inside, %s", back) << 2 << 0 << back << 1 << "ab";
+    }
+}
+
+// The box keeps its selection while the focus is elsewhere: each visit
+// selects from where it stood when the box lost the focus.
+void TestRatingWindow::selectionKeptAcrossVisits() {
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, back);
+    QFETCH(int, visits);
+    QFETCH(QString, selected);
+    QLineEdit *box = opponent(1);
+    enter(T("500", "", "", "500", "12ab", ""));
+    box->setFocus(Qt::OtherFocusReason);
+    box->setSelection(start, length);
+    for (int visit = 0; visit < visits; ++visit) {
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("txtROpponent_2"));
+        if (back == QLatin1String("Tab")) {
+            opponent(0)->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(opponent(0), Qt::Key_Tab);
+        } else if (back == QLatin1String("Shift+Tab")) {
+            QTest::keyClick(opponent(2), Qt::Key_Tab, Qt::ShiftModifier);
+        } else {
+            button("cmdCalculate")->click();
+        }
+        QCOMPARE(focusName(), box->objectName());
+        QCOMPARE(box->selectedText(), selected);
+    }
 }
 
 void TestRatingWindow::accessibleNames() {
