@@ -3,6 +3,7 @@
 #include "engine/entry_validation.h"
 #include "engine/rating_calculation.h"
 #include "resource_paths.h"
+#include "runtime/command_button.h"
 #include "runtime/user_feedback.h"
 #include "ui/rating_window/entry_box.h"
 #include "ui/rating_window/picture_box.h"
@@ -64,7 +65,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, con
 }
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, int left) {
-    return Place(new QPushButton(caption, parent), QLatin1String(name),
+    return Place(new runtime::CommandButton(caption, parent), QLatin1String(name),
                  QRect(left, kButtonTop, kButtonWidth, kButtonHeight), CaptionFont(9.75));
 }
 

@@ -1,4 +1,6 @@
 #include "fake_feedback.h"
+#include "runtime/type_ahead.h"
+#include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
 #include "window_probe.h"
@@ -29,6 +31,22 @@ const QString kNewOutOfRange =
 // The six entry texts: team rows 0..2, then opponent rows 0..2.
 using Texts = std::array<QString, 6>;
 
+// Keys as the window system queues them, typed with no pause between them.
+struct Stroke {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+};
+using Strokes = QList<Stroke>;
+
+Stroke Alt(Qt::Key key, char letter) {
+    return {key, Qt::AltModifier, QString(QLatin1Char(letter))};
+}
+Stroke Digit(char digit) {
+    return {Qt::Key(Qt::Key_0 + (digit - '0')), Qt::NoModifier, QString(QLatin1Char(digit))};
+}
+const Stroke kEnter{Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")};
+
 Texts T(const QString &t0, const QString &t1, const QString &t2, const QString &o0,
         const QString &o1, const QString &o2) {
     return {t0, t1, t2, o0, o1, o2};
@@ -37,11 +55,13 @@ Texts T(const QString &t0, const QString &t1, const QString &t2, const QString &
 } // namespace
 
 Q_DECLARE_METATYPE(Texts)
+Q_DECLARE_METATYPE(Strokes)
 
 class TestRatingWindow : public QObject, protected WindowProbe {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -65,6 +85,8 @@ private slots:
     void escapeDoesNothing();
     void accessKeys_data();
     void accessKeys();
+    void typeAhead_data();
+    void typeAhead();
 
     void entryErrors_data();
     void entryErrors();
@@ -95,13 +117,27 @@ private:
     std::unique_ptr<FakeFeedback> feedback_;
     std::unique_ptr<FrmVornRating> window_;
     QList<QWidget *> helpOwners_;
+    // Help shows the real About window when set.
+    bool realAbout_ = false;
+    vrc::ui::FrmAbout about_;
+    int aboutRescued_ = 0;
 };
+
+void TestRatingWindow::initTestCase() {
+    vrc::runtime::ForwardTypeAheadToModalWindow();
+}
 
 void TestRatingWindow::init() {
     feedback_ = std::make_unique<FakeFeedback>();
     helpOwners_.clear();
-    window_ =
-        std::make_unique<FrmVornRating>([this](QWidget *owner) { helpOwners_.append(owner); });
+    realAbout_ = false;
+    aboutRescued_ = 0;
+    window_ = std::make_unique<FrmVornRating>([this](QWidget *owner) {
+        helpOwners_.append(owner);
+        if (realAbout_) {
+            ShowModalRescued([&] { about_.ShowModal(owner); }, aboutRescued_);
+        }
+    });
     probed_ = window_.get();
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -424,15 +460,77 @@ void TestRatingWindow::accessKeys() {
     enter(T("500", "", "", "500", "", ""));
     find<QWidget>(focus)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
-    // Access keys click through an animation: the click arrives later.
-    QTRY_COMPARE(shown(), boxes);
-    QTRY_COMPARE(helpOwners_.size(), helps);
-    QTRY_COMPARE(feedback_->ends, ends);
+    // The command runs on the key press.
+    QCOMPARE(shown(), boxes);
+    QCOMPARE(helpOwners_.size(), helps);
+    QCOMPARE(feedback_->ends, ends);
     if (key == Qt::Key_R) {
-        QTRY_COMPARE(entered(), Texts{});
+        QCOMPARE(entered(), Texts{});
     }
     // The typed letter never reaches a box.
     QVERIFY(!entered().at(2).contains(QLatin1Char('x')));
+}
+
+void TestRatingWindow::typeAhead_data() {
+    QTest::addColumn<Texts>("texts");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Strokes>("strokes");
+    QTest::addColumn<Texts>("typed");
+    QTest::addColumn<Shown>("boxes");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<int>("helps");
+
+    const Texts even = T("500", "", "", "500", "", "");
+    // The command runs on the key press; what is typed after it comes after it.
+    QTest::newRow("Alt+C then 7") << even << "txtRold_0" << Strokes{Alt(Qt::Key_C, 'c'), Digit('7')}
+                                  << T("5007", "", "", "500", "", "")
+                                  << Shown{" 516", "", "", " 484", "", ""} << 0 << 0;
+    QTest::newRow("Alt+R then 9") << even << "txtROpponent_0"
+                                  << Strokes{Alt(Qt::Key_R, 'r'), Digit('9')}
+                                  << T("9", "", "", "", "", "") << Shown{} << 0 << 0;
+    // Keys typed while the window a command opens is coming up belong to it.
+    QTest::newRow("letters, Alt+C then Enter")
+        << T("abc", "", "", "500", "", "") << "txtRold_0" << Strokes{Alt(Qt::Key_C, 'c'), kEnter}
+        << T("abc", "", "", "500", "", "") << Shown{} << 1 << 0;
+    QTest::newRow("Alt+H, Alt+R, Enter")
+        << even << "txtRold_0" << Strokes{Alt(Qt::Key_H, 'h'), Alt(Qt::Key_R, 'r'), kEnter} << even
+        << Shown{} << 0 << 1;
+}
+
+void TestRatingWindow::typeAhead() {
+    QFETCH(Texts, texts);
+    QFETCH(QString, focus);
+    QFETCH(Strokes, strokes);
+    QFETCH(Texts, typed);
+    QFETCH(Shown, boxes);
+    QFETCH(int, messages);
+    QFETCH(int, helps);
+    feedback_->realBoxes = true;
+    realAbout_ = true;
+    enter(texts);
+    auto *box = find<QLineEdit>(focus);
+    box->setFocus(Qt::OtherFocusReason);
+    box->end(false);
+
+    QWindow *window = window_->windowHandle();
+    for (const Stroke &stroke : strokes) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window, type, stroke.key, stroke.modifiers, stroke.text);
+        }
+    }
+    QWindowSystemInterface::flushWindowSystemEvents();
+
+    QCOMPARE(entered(), typed);
+    QCOMPARE(shown(), boxes);
+    QCOMPARE(feedback_->messages.size(), messages);
+    QCOMPARE(feedback_->beeps, messages);
+    QCOMPARE(helpOwners_.size(), helps);
+    // The Enter typed ahead closed what the command opened.
+    QCOMPARE(feedback_->rescued, 0);
+    QCOMPARE(aboutRescued_, 0);
+    QVERIFY(!about_.IsLoaded());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void TestRatingWindow::entryErrors_data() {
