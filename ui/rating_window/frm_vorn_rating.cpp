@@ -5,6 +5,7 @@
 #include "resource_paths.h"
 #include "runtime/command_button.h"
 #include "runtime/user_feedback.h"
+#include "runtime/window_system.h"
 #include "ui/rating_window/entry_box.h"
 #include "ui/rating_window/picture_box.h"
 #include "ui/shared/fonts.h"
@@ -216,6 +217,7 @@ void FrmVornRating::closeEvent(QCloseEvent *event) {
 void FrmVornRating::showEvent(QShowEvent *event) {
     // A main window: the window system places it, not the dialog centring.
     QWidget::showEvent(event); // NOLINT(bugprone-parent-virtual-call)
+    runtime::ActivateWindow(*this);
 }
 
 void FrmVornRating::cmdCalculate_Click() {
@@ -269,7 +271,11 @@ void FrmVornRating::cmdReset_Click() {
 
 void FrmVornRating::cmdHelp_Click() {
     if (showHelp_) {
+        const QPointer<FrmVornRating> alive(this);
         showHelp_(this);
+        if (alive) {
+            TakeBackActivation();
+        }
     }
 }
 
@@ -316,7 +322,18 @@ bool FrmVornRating::Alert(const QString &message) {
     const QPointer<FrmVornRating> alive(this);
     runtime::Feedback().Beep();
     runtime::Feedback().Exclaim(this, message, tr("Error"));
-    return !alive.isNull();
+    if (alive.isNull()) {
+        return false;
+    }
+    TakeBackActivation();
+    return true;
+}
+
+void FrmVornRating::TakeBackActivation() {
+    // Without a window manager nothing else would.
+    if (isVisible()) {
+        runtime::ActivateWindow(*this);
+    }
 }
 
 EntryBox *FrmVornRating::EntryBoxOf(std::int16_t row, std::int16_t group) const {
