@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <resource_paths.h>
 #include <vrc_version.h>
 
 using vrc::ui::FrmVornRating;
@@ -305,6 +306,9 @@ void TestRatingWindow::window() {
     QVERIFY(!window_->windowIcon().isNull());
     const QLabel *image = find<QLabel>(QStringLiteral("Image1"));
     QCOMPARE(image->pixmap().size(), QSize(545, 399));
+    QCOMPARE(image->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+             QImage(QString::fromLatin1(vrc::resources::kRatingPicturePath))
+                 .convertToFormat(QImage::Format_RGB32));
     QVERIFY(image->hasScaledContents());
 }
 
