@@ -40,7 +40,8 @@ const QString kSkipTaskbar = QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR");
 const QString kSkipPager = QStringLiteral("_NET_WM_STATE_SKIP_PAGER");
 
 // Runs `open`, which shows a modal window; reads that window's states once it
-// is on screen, then dismisses it with `button`.
+// is on screen, then dismisses it with `button`. An inactive window reports
+// "inactive" among its states.
 QStringList StatesOfModal(const std::function<void()> &open, QMessageBox::StandardButton button) {
     QStringList states;
     QTimer::singleShot(0, [&] {
@@ -50,6 +51,9 @@ QStringList StatesOfModal(const std::function<void()> &open, QMessageBox::Standa
         }
         if (QTest::qWaitForWindowExposed(modal)) {
             states = NetWmState(*modal);
+        }
+        if (!QTest::qWaitForWindowActive(modal)) {
+            states << QStringLiteral("inactive");
         }
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             box->button(button)->click();
@@ -78,6 +82,7 @@ private slots:
         const QStringList aboutStates = StatesOfModal(Module1::Main, QMessageBox::Ok);
         QVERIFY2(aboutStates.contains(kSkipTaskbar), qPrintable(aboutStates.join(' ')));
         QVERIFY2(aboutStates.contains(kSkipPager), qPrintable(aboutStates.join(' ')));
+        QVERIFY2(!aboutStates.contains(QStringLiteral("inactive")), "About window not active");
 
         auto &rating = Module1::frmVornRating();
         QVERIFY(QTest::qWaitForWindowExposed(&rating));
@@ -101,9 +106,10 @@ private slots:
     void activeAgainAfterErrorBox() {
         auto &rating = Module1::frmVornRating();
         rating.findChild<QPushButton *>(QStringLiteral("cmdReset"))->click();
-        StatesOfModal(
+        const QStringList states = StatesOfModal(
             [&] { rating.findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->click(); },
             QMessageBox::Ok);
+        QVERIFY2(!states.contains(QStringLiteral("inactive")), "message box not active");
         QVERIFY(QTest::qWaitForWindowActive(&rating));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtRold_0"));
     }

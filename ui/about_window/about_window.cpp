@@ -167,6 +167,7 @@ void AboutWindow::showEvent(QShowEvent *event) {
     // Being owned is not enough: some taskbars list a window whose owner was
     // never on screen, as at start-up.
     runtime::KeepOffTaskbar(*this);
+    runtime::ActivateWindow(*this);
 }
 
 void AboutWindow::cmdOK_Click() {
