@@ -1,6 +1,7 @@
 #include "runtime/fault_boundary.h"
 
 #include "runtime/runtime_error.h"
+#include "runtime/type_ahead.h"
 
 #include <QMessageBox>
 #include <cstdlib>
@@ -22,7 +23,9 @@ void ShowFaultReport(const FaultReport &report) {
 }
 
 GuardedApplication::GuardedApplication(int &argc, char **argv)
-    : QApplication(argc, argv) {}
+    : QApplication(argc, argv) {
+    ForwardTypeAheadToModalWindow();
+}
 
 bool GuardedApplication::notify(QObject *receiver, QEvent *event) {
     bool handled = false;

@@ -63,6 +63,25 @@ std::optional<int> ReadPlainInteger(QStringView text) noexcept {
     }
     return negative ? -value : value;
 }
+
+// Qt answers a number too small for a double ("1e-400") as it answers a text
+// that is not a number. With every digit made 0, a well-formed number reads
+// as zero and anything else still fails.
+bool IsUnderflow(QStringView text, const QLocale &locale) {
+    const QString zero = locale.zeroDigit();
+    const char16_t localeZero = zero.size() == 1 ? zero.at(0).unicode() : u'0';
+    QString zeroed = text.toString();
+    for (QChar &c : zeroed) {
+        const char16_t u = c.unicode();
+        if (u > u'0' && u <= u'9') {
+            c = QChar(u'0');
+        } else if (u > localeZero && u <= localeZero + 9) {
+            c = QChar(localeZero);
+        }
+    }
+    bool ok = false;
+    return locale.toDouble(zeroed, &ok) == 0.0 && ok;
+}
 } // namespace
 
 double RoundHalfEven(double value) noexcept {
@@ -107,9 +126,14 @@ Int16Reading ReadInt16(QStringView text, const QLocale &locale) {
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     if (!ok) {
-        // Qt answers a number too large for a double with infinity, and
-        // anything unreadable with zero.
-        return {std::isinf(value) ? NumberKind::OutOfRange : NumberKind::NotNumeric, 0};
+        // Qt answers a number too large for a double with infinity.
+        if (std::isinf(value)) {
+            return {NumberKind::OutOfRange, 0};
+        }
+        if (IsUnderflow(text, locale)) {
+            return {NumberKind::InRange, 0};
+        }
+        return {NumberKind::NotNumeric, 0};
     }
     if (std::isnan(value)) {
         return {NumberKind::NotNumeric, 0};

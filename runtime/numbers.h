@@ -13,7 +13,7 @@ using Int16 = std::int16_t;
 // numeric test and the conversion can never disagree.
 enum class NumberKind {
     NotNumeric, // empty, blanks only, letters, "nan", malformed
-    InRange,    // a number that rounds into -32768..32767
+    InRange,    // a number that rounds into -32768..32767 (one too small for a double reads as 0)
     OutOfRange, // a number, but too large in magnitude (including "inf")
 };
 

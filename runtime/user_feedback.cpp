@@ -1,5 +1,7 @@
 #include "runtime/user_feedback.h"
 
+#include "runtime/window_system.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -26,6 +28,8 @@ void QtFeedback::Exclaim(QWidget *parent, const QString &text, const QString &ti
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
+    box.winId();
+    ActivateWindow(box); // once on screen, also without a window manager
     box.exec();
 }
 

@@ -15,12 +15,12 @@ run | test | windows) ;;
     ;;
 esac
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libxkbcommon-dev
-    fonts-urw-base35 fonts-dejavu-core)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
+    libxkbcommon-dev libxcb1-dev fonts-urw-base35 fonts-dejavu-core)
 if [ "$mode" = test ]; then
     packages+=(libbenchmark-dev clang libclang-rt-14-dev binutils-mingw-w64-x86-64
-        desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils lintian man-db
-        groff-base)
+        desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils openbox lintian
+        man-db groff-base)
 fi
 if [ "$mode" = windows ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev

@@ -1,8 +1,11 @@
 #include "app/module1.h"
+#include "runtime/fault_boundary.h"
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 
 #include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +45,48 @@ private slots:
         QVERIFY(!Module1::frmAbout().IsLoaded());
         QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("frmVornRating")});
         QVERIFY(QTest::qWaitForWindowActive(&Module1::frmVornRating()));
+    }
+
+    // Each Help loads a fresh About window and shows it, however often.
+    void helpTwiceShowsFreshAboutWindows() {
+        QPushButton *help = Module1::frmVornRating().findChild<QPushButton *>("cmdHelp");
+        QPointer<QWidget> first;
+        for (int press = 0; press < 2; ++press) {
+            QString shown;
+            bool visible = false;
+            QObject guard; // a Help that shows nothing leaves the check unrun
+            QTimer::singleShot(0, &guard, [&] {
+                QWidget *modal = QApplication::activeModalWidget();
+                if (modal != nullptr) {
+                    shown = modal->objectName();
+                    visible = modal->isVisible();
+                    first = press == 0 ? modal : first.data();
+                    modal->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+                }
+            });
+            help->click();
+            QCOMPARE(shown, QStringLiteral("frmAbout"));
+            QVERIFY(visible);
+            QVERIFY(first.isNull()); // unloaded after OK, not merely hidden
+        }
+        QVERIFY(!Module1::frmAbout().IsLoaded());
+    }
+
+    void faultReportNamesTheProgram() {
+        Module1::ApplyProgramIdentity();
+        QString title;
+        QString text;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                title = box->windowTitle();
+                text = box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        vrc::runtime::ShowFaultReport({7, QStringLiteral("Out of memory")});
+        QCOMPARE(title, QStringLiteral("VornRatingCalc"));
+        QCOMPARE(text, QStringLiteral("Run-time error '7':\n\nOut of memory"));
     }
 
     void closingRatingWindowEndsProgram() {

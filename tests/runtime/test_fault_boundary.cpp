@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <new>
 #include <stdexcept>
 
 using namespace vrc::runtime;
@@ -39,6 +40,8 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("name");
         QTest::newRow("overflow") << std::function<void()>(RaiseOverflow) << 6 << "Overflow";
+        QTest::newRow("out of memory")
+            << std::function<void()>([] { throw std::bad_alloc(); }) << 7 << "Out of memory";
         QTest::newRow("standard exception")
             << std::function<void()>([] { throw std::logic_error("broken"); }) << 51 << "broken";
         QTest::newRow("anything else")

@@ -1,5 +1,6 @@
 #include "ui/about_window/about_window.h"
 
+#include "runtime/window_system.h"
 #include "ui/shared/fonts.h"
 
 #include <QColor>
@@ -159,6 +160,14 @@ void AboutWindow::createConnections() {
 
 void AboutWindow::reject() {
     cmdOK_Click();
+}
+
+void AboutWindow::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    // Being owned is not enough: some taskbars list a window whose owner was
+    // never on screen, as at start-up.
+    runtime::KeepOffTaskbar(*this);
+    runtime::ActivateWindow(*this);
 }
 
 void AboutWindow::cmdOK_Click() {

@@ -27,6 +27,9 @@ public:
     // Esc and the title bar's close control unload the window as OK does.
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void createWindow();
     void createControls(const QImage &picture);

@@ -1,38 +1,66 @@
 #include "ui/rating_window/entry_box.h"
 
 #include <QFocusEvent>
-#include <QMouseEvent>
+#include <limits>
 
 namespace vrc::ui {
 
 EntryBox::EntryBox(QWidget *parent)
-    : QLineEdit(parent) {}
+    : QLineEdit(parent) {
+    setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, &EntryBox::forgetKeptSelection);
+    connect(this, &QLineEdit::selectionChanged, this, &EntryBox::forgetKeptSelection);
+    connect(this, &QLineEdit::cursorPositionChanged, this, &EntryBox::forgetKeptSelection);
+}
+
+void EntryBox::SetFocus() {
+    focusRaised_ = false;
+    setFocus(Qt::OtherFocusReason);
+    if (!focusRaised_) {
+        // Qt sends no focus event to a box that already has the focus, or
+        // in a window that is not active yet.
+        const Selection held = currentSelection();
+        setSelection(held.start, held.length);
+        kept_.reset();
+        emit gotFocus();
+    }
+}
+
+EntryBox::Selection EntryBox::currentSelection() const {
+    if (kept_) {
+        return *kept_;
+    }
+    if (hasSelectedText()) {
+        return {selectionStart(), static_cast<int>(selectedText().size())};
+    }
+    return {cursorPosition(), 0};
+}
+
+void EntryBox::forgetKeptSelection() {
+    // Changes made while the focus is elsewhere replace what was kept.
+    if (!hasFocus()) {
+        kept_.reset();
+    }
+}
 
 void EntryBox::focusInEvent(QFocusEvent *event) {
+    const Selection held = currentSelection();
+    kept_.reset();
+    QLineEdit::focusInEvent(event); // selects everything on Tab
+    setSelection(held.start, held.length);
     // Returning to the window or closing a popup is not receiving the focus.
     const Qt::FocusReason reason = event->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-        QLineEdit::focusInEvent(event);
         return;
     }
-    const bool selected = hasSelectedText();
-    const int start = selected ? selectionStart() : cursorPosition();
-    const int length = selected ? static_cast<int>(selectedText().size()) : 0;
-    QLineEdit::focusInEvent(event); // selects everything on Tab
-    setSelection(start, length);
-    if (reason == Qt::MouseFocusReason) {
-        focusedByClick_ = true;
-        return;
-    }
+    focusRaised_ = true;
     emit gotFocus();
 }
 
-void EntryBox::mousePressEvent(QMouseEvent *event) {
-    QLineEdit::mousePressEvent(event);
-    if (focusedByClick_) {
-        focusedByClick_ = false;
-        emit gotFocus();
-    }
+void EntryBox::focusOutEvent(QFocusEvent *event) {
+    const Selection held = currentSelection();
+    QLineEdit::focusOutEvent(event); // drops the selection
+    kept_ = held;
 }
 
 } // namespace vrc::ui

@@ -3,7 +3,9 @@
 #include "engine/entry_validation.h"
 #include "engine/rating_calculation.h"
 #include "resource_paths.h"
+#include "runtime/command_button.h"
 #include "runtime/user_feedback.h"
+#include "runtime/window_system.h"
 #include "ui/rating_window/entry_box.h"
 #include "ui/rating_window/picture_box.h"
 #include "ui/shared/fonts.h"
@@ -64,7 +66,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, con
 }
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, int left) {
-    return Place(new QPushButton(caption, parent), QLatin1String(name),
+    return Place(new runtime::CommandButton(caption, parent), QLatin1String(name),
                  QRect(left, kButtonTop, kButtonWidth, kButtonHeight), CaptionFont(9.75));
 }
 
@@ -215,6 +217,7 @@ void FrmVornRating::closeEvent(QCloseEvent *event) {
 void FrmVornRating::showEvent(QShowEvent *event) {
     // A main window: the window system places it, not the dialog centring.
     QWidget::showEvent(event); // NOLINT(bugprone-parent-virtual-call)
+    runtime::ActivateWindow(*this);
 }
 
 void FrmVornRating::cmdCalculate_Click() {
@@ -263,12 +266,16 @@ void FrmVornRating::cmdReset_Click() {
         picRwin.at(row)->Cls();
         picRlose.at(row)->Cls();
     }
-    FocusEntry(txtRold.at(0));
+    txtRold.at(0)->SetFocus();
 }
 
 void FrmVornRating::cmdHelp_Click() {
     if (showHelp_) {
+        const QPointer<FrmVornRating> alive(this);
         showHelp_(this);
+        if (alive) {
+            TakeBackActivation();
+        }
     }
 }
 
@@ -296,18 +303,18 @@ void FrmVornRating::ReportEntryError(std::int16_t &row, std::int16_t &group) {
     if (groupEmpty) {
         row = 0;
     }
-    FocusEntry(EntryBoxOf(row, group));
+    EntryBoxOf(row, group)->SetFocus();
 }
 
 void FrmVornRating::ReportOutOfRange(std::int16_t row, std::int16_t group) {
     if (Alert(tr("You must enter a rating between -32768 and 32767"))) {
-        FocusEntry(EntryBoxOf(row, group));
+        EntryBoxOf(row, group)->SetFocus();
     }
 }
 
 void FrmVornRating::ReportNewRatingOutOfRange(int row) {
     if (Alert(tr("The new rating would be outside the range -32768 to 32767"))) {
-        FocusEntry(txtRold.at(static_cast<std::size_t>(row)));
+        txtRold.at(static_cast<std::size_t>(row))->SetFocus();
     }
 }
 
@@ -315,24 +322,23 @@ bool FrmVornRating::Alert(const QString &message) {
     const QPointer<FrmVornRating> alive(this);
     runtime::Feedback().Beep();
     runtime::Feedback().Exclaim(this, message, tr("Error"));
-    return !alive.isNull();
+    if (alive.isNull()) {
+        return false;
+    }
+    TakeBackActivation();
+    return true;
+}
+
+void FrmVornRating::TakeBackActivation() {
+    // Without a window manager nothing else would.
+    if (isVisible()) {
+        runtime::ActivateWindow(*this);
+    }
 }
 
 EntryBox *FrmVornRating::EntryBoxOf(std::int16_t row, std::int16_t group) const {
     const auto index = static_cast<std::size_t>(row);
     return group == engine::kGroupTeam ? txtRold.at(index) : txtROpponent.at(index);
-}
-
-void FrmVornRating::FocusEntry(EntryBox *box) {
-    // Qt raises no focus event for a box that already has the focus, or in
-    // a window that is not active yet; the handler runs all the same.
-    bool raised = false;
-    const auto watch = connect(box, &EntryBox::gotFocus, this, [&raised] { raised = true; });
-    box->setFocus(Qt::OtherFocusReason);
-    disconnect(watch);
-    if (!raised) {
-        emit box->gotFocus();
-    }
 }
 
 } // namespace vrc::ui

@@ -56,10 +56,9 @@ private:
     void ReportNewRatingOutOfRange(int row);
     // The beep and the message box; false when the window went away meanwhile.
     [[nodiscard]] bool Alert(const QString &message);
+    // Becomes the active window again once a window over it has closed.
+    void TakeBackActivation();
     [[nodiscard]] EntryBox *EntryBoxOf(std::int16_t row, std::int16_t group) const;
-    // Puts the caret in `box`, running its focus handler even when it
-    // already had the focus.
-    void FocusEntry(EntryBox *box);
 
     HelpHandler showHelp_;
 

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <functional>
+#include <resource_paths.h>
 
 using vrc::ui::AboutWindow;
 using vrc::ui::FrmAbout;
@@ -201,7 +202,7 @@ void TestAboutWindow::window() {
     bool transient = false;
     bool modal = false;
     bool hasIcon = false;
-    bool hasPicture = false;
+    QImage picture;
     QFont font;
     const Action inspect = [&](QDialog *window) {
         name = window->objectName();
@@ -214,7 +215,7 @@ void TestAboutWindow::window() {
         modal = QApplication::activeModalWidget() == window &&
                 window->windowModality() == Qt::ApplicationModal;
         hasIcon = !window->windowIcon().isNull();
-        hasPicture = !window->findChild<QLabel *>("Image1")->pixmap().isNull();
+        picture = window->findChild<QLabel *>("Image1")->pixmap().toImage();
         font = window->font();
         clickOK(window);
     };
@@ -232,7 +233,12 @@ void TestAboutWindow::window() {
     QVERIFY(transient); // what keeps it off the taskbar
     QVERIFY(modal);
     QVERIFY(hasIcon);
-    QVERIFY(hasPicture);
+    // The About picture, not merely some picture, stretched over Image1.
+    const QImage about = QImage(QString::fromLatin1(vrc::resources::kAboutPicturePath))
+                             .scaled(153, 89, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY(!about.isNull());
+    QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
+             about.convertToFormat(QImage::Format_RGB32));
     QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(font.pointSizeF(), 8.25);
     QCOMPARE(font.weight(), QFont::Normal);

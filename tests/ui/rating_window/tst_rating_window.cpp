@@ -1,4 +1,6 @@
 #include "fake_feedback.h"
+#include "runtime/type_ahead.h"
+#include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
 #include "window_probe.h"
@@ -13,6 +15,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <resource_paths.h>
 #include <vrc_version.h>
 
 using vrc::ui::FrmVornRating;
@@ -29,6 +32,22 @@ const QString kNewOutOfRange =
 // The six entry texts: team rows 0..2, then opponent rows 0..2.
 using Texts = std::array<QString, 6>;
 
+// Keys as the window system queues them, typed with no pause between them.
+struct Stroke {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+};
+using Strokes = QList<Stroke>;
+
+Stroke Alt(Qt::Key key, char letter) {
+    return {key, Qt::AltModifier, QString(QLatin1Char(letter))};
+}
+Stroke Digit(char digit) {
+    return {Qt::Key(Qt::Key_0 + (digit - '0')), Qt::NoModifier, QString(QLatin1Char(digit))};
+}
+const Stroke kEnter{Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")};
+
 Texts T(const QString &t0, const QString &t1, const QString &t2, const QString &o0,
         const QString &o1, const QString &o2) {
     return {t0, t1, t2, o0, o1, o2};
@@ -37,11 +56,13 @@ Texts T(const QString &t0, const QString &t1, const QString &t2, const QString &
 } // namespace
 
 Q_DECLARE_METATYPE(Texts)
+Q_DECLARE_METATYPE(Strokes)
 
 class TestRatingWindow : public QObject, protected WindowProbe {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -65,6 +86,8 @@ private slots:
     void escapeDoesNothing();
     void accessKeys_data();
     void accessKeys();
+    void typeAhead_data();
+    void typeAhead();
 
     void entryErrors_data();
     void entryErrors();
@@ -77,6 +100,8 @@ private slots:
     void exit();
     void focusSelection_data();
     void focusSelection();
+    void selectionKeptAcrossVisits_data();
+    void selectionKeptAcrossVisits();
     void accessibleNames();
 
     void printFormat_data();
@@ -93,13 +118,27 @@ private:
     std::unique_ptr<FakeFeedback> feedback_;
     std::unique_ptr<FrmVornRating> window_;
     QList<QWidget *> helpOwners_;
+    // Help shows the real About window when set.
+    bool realAbout_ = false;
+    vrc::ui::FrmAbout about_;
+    int aboutRescued_ = 0;
 };
+
+void TestRatingWindow::initTestCase() {
+    vrc::runtime::ForwardTypeAheadToModalWindow();
+}
 
 void TestRatingWindow::init() {
     feedback_ = std::make_unique<FakeFeedback>();
     helpOwners_.clear();
-    window_ =
-        std::make_unique<FrmVornRating>([this](QWidget *owner) { helpOwners_.append(owner); });
+    realAbout_ = false;
+    aboutRescued_ = 0;
+    window_ = std::make_unique<FrmVornRating>([this](QWidget *owner) {
+        helpOwners_.append(owner);
+        if (realAbout_) {
+            ShowModalRescued([&] { about_.ShowModal(owner); }, aboutRescued_);
+        }
+    });
     probed_ = window_.get();
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -267,6 +306,9 @@ void TestRatingWindow::window() {
     QVERIFY(!window_->windowIcon().isNull());
     const QLabel *image = find<QLabel>(QStringLiteral("Image1"));
     QCOMPARE(image->pixmap().size(), QSize(545, 399));
+    QCOMPARE(image->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+             QImage(QString::fromLatin1(vrc::resources::kRatingPicturePath))
+                 .convertToFormat(QImage::Format_RGB32));
     QVERIFY(image->hasScaledContents());
 }
 
@@ -422,15 +464,78 @@ void TestRatingWindow::accessKeys() {
     enter(T("500", "", "", "500", "", ""));
     find<QWidget>(focus)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
-    // Access keys click through an animation: the click arrives later.
-    QTRY_COMPARE(shown(), boxes);
-    QTRY_COMPARE(helpOwners_.size(), helps);
-    QTRY_COMPARE(feedback_->ends, ends);
+    // The command runs on the key press.
+    QCOMPARE(shown(), boxes);
+    QCOMPARE(helpOwners_.size(), helps);
+    QCOMPARE(feedback_->ends, ends);
     if (key == Qt::Key_R) {
-        QTRY_COMPARE(entered(), Texts{});
+        QCOMPARE(entered(), Texts{});
     }
     // The typed letter never reaches a box.
     QVERIFY(!entered().at(2).contains(QLatin1Char('x')));
+}
+
+void TestRatingWindow::typeAhead_data() {
+    QTest::addColumn<Texts>("texts");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Strokes>("strokes");
+    QTest::addColumn<Texts>("typed");
+    QTest::addColumn<Shown>("boxes");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<int>("helps");
+
+    const Texts even = T("500", "", "", "500", "", "");
+    // The command runs on the key press; what is typed after it comes after it.
+    QTest::newRow("Alt+C then 7") << even << "txtRold_0" << Strokes{Alt(Qt::Key_C, 'c'), Digit('7')}
+                                  << T("5007", "", "", "500", "", "")
+                                  << Shown{" 516", "", "", " 484", "", ""} << 0 << 0;
+    QTest::newRow("Alt+R then 9") << even << "txtROpponent_0"
+                                  << Strokes{Alt(Qt::Key_R, 'r'), Digit('9')}
+                                  << T("9", "", "", "", "", "") << Shown{} << 0 << 0;
+    // Keys typed while the window a command opens is coming up belong to it.
+    QTest::newRow("letters, Alt+C then Enter")
+        << T("abc", "", "", "500", "", "") << "txtRold_0" << Strokes{Alt(Qt::Key_C, 'c'), kEnter}
+        << T("abc", "", "", "500", "", "") << Shown{} << 1 << 0;
+    QTest::newRow("Alt+H, Alt+R, Enter")
+        << even << "txtRold_0" << Strokes{Alt(Qt::Key_H, 'h'), Alt(Qt::Key_R, 'r'), kEnter} << even
+        << Shown{} << 0 << 1;
+}
+
+void TestRatingWindow::typeAhead() {
+    QFETCH(Texts, texts);
+    QFETCH(QString, focus);
+    QFETCH(Strokes, strokes);
+    QFETCH(Texts, typed);
+    QFETCH(Shown, boxes);
+    QFETCH(int, messages);
+    QFETCH(int, helps);
+    feedback_->realBoxes = true;
+    realAbout_ = true;
+    enter(texts);
+    auto *box = find<QLineEdit>(focus);
+    box->setFocus(Qt::OtherFocusReason);
+    box->end(false);
+
+    QWindow *window = window_->windowHandle();
+    for (const Stroke &stroke : strokes) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window, type, stroke.key, stroke.modifiers, stroke.text);
+        }
+    }
+    QWindowSystemInterface::flushWindowSystemEvents();
+
+    QCOMPARE(entered(), typed);
+    QCOMPARE(shown(), boxes);
+    QCOMPARE(feedback_->messages.size(), messages);
+    QCOMPARE(feedback_->beeps, messages);
+    QCOMPARE(helpOwners_.size(), helps);
+    // The Enter typed ahead closed what the command opened.
+    QCOMPARE(feedback_->rescued, 0);
+    QCOMPARE(aboutRescued_, 0);
+    QVERIFY(!about_.IsLoaded());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QVERIFY(window_->isActiveWindow());
 }
 
 void TestRatingWindow::entryErrors_data() {
@@ -457,6 +562,9 @@ void TestRatingWindow::entryErrors_data() {
     QTest::newRow("-32769 in team 1")
         << T("500", "-32769", "", "500", "", "") << kOutOfRange << "txtRold_1";
     QTest::newRow("1e9 in team 0") << T("1e9", "", "", "500", "", "") << kOutOfRange << "txtRold_0";
+    // No length limit: the whole text stays in the box.
+    QTest::newRow("40,000 digits in opponent 0")
+        << T("500", "", "", QString(40000, u'7'), "", "") << kOutOfRange << "txtROpponent_0";
     QTest::newRow("win leaves the range")
         << T("32760", "", "", "32760", "", "") << kNewOutOfRange << "txtRold_0";
     QTest::newRow("loss leaves the range")
@@ -592,16 +700,24 @@ void TestRatingWindow::focusSelection_data() {
     QTest::addColumn<int>("caret");
     QTest::addColumn<QString>("selected");
 
-    // "click": the caret is where the click lands. "error": Calculate
-    // refuses the letters and puts the caret back in the box.
-    for (const char *how : {"Tab", "Shift+Tab", "click", "program", "error"}) {
+    // "error": Calculate refuses the letters and puts the caret back in the
+    // box; "Enter": the same, pressed in the box that has the focus.
+    for (const char *how : {"Tab", "Shift+Tab", "program", "error", "Enter"}) {
         QTest::addRow("%s, caret at start", how) << how << "12ab" << 0 << "12ab";
         QTest::addRow("%s, caret inside", how) << how << "12ab" << 1 << "2ab";
         QTest::addRow("%s, caret at end", how) << how << "12ab" << 4 << "";
     }
-    for (const char *how : {"Tab", "Shift+Tab", "click", "program"}) {
+    for (const char *how : {"Tab", "Shift+Tab", "program"}) {
         QTest::addRow("%s, empty", how) << how << "" << 0 << "";
     }
+    // A focusing click acts after the handler: the caret stays where the
+    // click put it, nothing selected.
+    QTest::newRow("click at start") << "click"
+                                    << "12ab" << 0 << "";
+    QTest::newRow("click inside") << "click"
+                                  << "12ab" << 2 << "";
+    QTest::newRow("click at end") << "click"
+                                  << "12ab" << 4 << "";
 }
 
 void TestRatingWindow::focusSelection() {
@@ -620,19 +736,67 @@ void TestRatingWindow::focusSelection() {
         opponent(2)->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(opponent(2), Qt::Key_Tab, Qt::ShiftModifier);
     } else if (how == QLatin1String("click")) {
-        // The selection starts where the focusing click puts the caret.
         const QPoint at = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
         box->setCursorPosition(caret == 0 ? static_cast<int>(text.size()) : 0);
         QTest::mouseClick(box, Qt::LeftButton, {}, at);
+        QCOMPARE(box->cursorPosition(), caret);
     } else if (how == QLatin1String("program")) {
         box->setFocus(Qt::OtherFocusReason);
-    } else {
+    } else if (how == QLatin1String("error")) {
         button("cmdCalculate")->click();
+        QCOMPARE(feedback_->messages.size(), 1);
+    } else {
+        box->setFocus(Qt::OtherFocusReason);
+        box->setCursorPosition(caret);
+        QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(feedback_->messages.size(), 1);
     }
     QCOMPARE(focusName(), box->objectName());
     QCOMPARE(box->selectedText(), selected);
     QCOMPARE(box->text(), text);
+}
+
+void TestRatingWindow::selectionKeptAcrossVisits_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("back"); // how the focus comes back
+    QTest::addColumn<int>("visits");
+    QTest::addColumn<QString>("selected");
+
+    for (const char *back : {"Tab", "Shift+Tab", "error"}) {
+        QTest::addRow("all selected, %s, three visits", back) << 0 << 4 << back << 3 << "12ab";
+        QTest::addRow("first character, %s", back) << 0 << 1 << back << 1 << "12ab";
+        QTest::addRow("second character, %s", back) << 1 << 1 << back << 1 << "2ab";
+        QTest::addRow("caret inside, %s", back) << 2 << 0 << back << 1 << "ab";
+    }
+}
+
+// The box keeps its selection while the focus is elsewhere: each visit
+// selects from where it stood when the box lost the focus.
+void TestRatingWindow::selectionKeptAcrossVisits() {
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, back);
+    QFETCH(int, visits);
+    QFETCH(QString, selected);
+    QLineEdit *box = opponent(1);
+    enter(T("500", "", "", "500", "12ab", ""));
+    box->setFocus(Qt::OtherFocusReason);
+    box->setSelection(start, length);
+    for (int visit = 0; visit < visits; ++visit) {
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("txtROpponent_2"));
+        if (back == QLatin1String("Tab")) {
+            opponent(0)->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(opponent(0), Qt::Key_Tab);
+        } else if (back == QLatin1String("Shift+Tab")) {
+            QTest::keyClick(opponent(2), Qt::Key_Tab, Qt::ShiftModifier);
+        } else {
+            button("cmdCalculate")->click();
+        }
+        QCOMPARE(focusName(), box->objectName());
+        QCOMPARE(box->selectedText(), selected);
+    }
 }
 
 void TestRatingWindow::accessibleNames() {
@@ -708,8 +872,10 @@ void TestRatingWindow::realMessageBox() {
     QCOMPARE(icon, QMessageBox::Warning);
     QCOMPARE(buttons, 1);
     QCOMPARE(standard, QMessageBox::StandardButtons(QMessageBox::Ok));
-    // Offscreen may leave no window active after the box: ask the window.
-    QCOMPARE(window_->focusWidget()->objectName(), QStringLiteral("txtRold_0"));
+    // Active again, so that what is typed next reaches the box.
+    QWindowSystemInterface::flushWindowSystemEvents();
+    QVERIFY(window_->isActiveWindow());
+    QCOMPARE(focusName(), QStringLiteral("txtRold_0"));
 }
 
 void TestRatingWindow::closingEndsEventLoop() {
