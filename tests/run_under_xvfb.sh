@@ -21,6 +21,8 @@ if $wm; then
     command -v xprop >/dev/null || skip "xprop is not installed (package x11-utils)"
 fi
 
+# shellcheck source=../tools/private_xvfb.sh
+. "$(dirname "$0")/../tools/private_xvfb.sh"
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -29,33 +31,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd: the server picks a free display and names it.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-if [ ! -s "$work/display" ]; then
-    cat "$work/xvfb.log" >&2
-    skip "no X server: Xvfb did not start"
-fi
-export DISPLAY=":$(head -n1 "$work/display")"
+start_private_xvfb "$work" || skip "no X server: Xvfb did not start"
+pids+=("$xvfb_pid")
+export DISPLAY=$display
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
 if $wm; then
-    openbox --sm-disable >"$work/wm.log" 2>&1 &
-    pids+=($!)
-    # Ready once it has announced itself on the root window.
-    for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-        sleep 0.05
-    done
-    if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
-        cat "$work/wm.log" >&2
-        skip "no window manager: openbox did not start"
-    fi
+    start_window_manager "$work" || skip "no window manager: openbox did not start"
+    pids+=("$wm_pid")
 fi
 
 "$@"

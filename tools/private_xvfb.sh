@@ -1,4 +1,4 @@
-# shellcheck shell=bash disable=SC2034  # xvfb_pid and display are for the caller
+# shellcheck shell=bash disable=SC2034  # xvfb_pid, display and wm_pid are for the caller
 # Sourced by scripts that need an X display of their own.
 #
 # start_private_xvfb WORK_DIR starts Xvfb on a free display and sets xvfb_pid and display;
@@ -20,4 +20,19 @@ start_private_xvfb() {
         return 1
     fi
     display=":$(head -n1 "$work/display")"
+}
+
+# start_window_manager WORK_DIR starts openbox on $DISPLAY, sets wm_pid and waits until it
+# has announced itself on the root window; it returns 1, with its log on standard error,
+# when it did not come up. The caller kills $wm_pid when done.
+start_window_manager() {
+    local work=$1
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+        sleep 0.05
+    done
+    cat "$work/wm.log" >&2
+    return 1
 }

@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 
 VRC_WINDOWS_QT=$(bash tools/windows-qt.sh | tail -n 1)
 export VRC_WINDOWS_QT
+# The prefix tools/wine-run.sh uses, so that the Wine server kept up below is that one.
+export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vornratingcalc/wineprefix}
 
 cmake --preset windows
 cmake --build --preset windows
@@ -21,13 +23,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
+# One X display with a window manager for every test, as a desktop has.
+. tools/private_xvfb.sh
+start_private_xvfb "$work"
+pids+=("$xvfb_pid")
+export DISPLAY=$display
+start_window_manager "$work"
+pids+=("$wm_pid")
 
 # One Wine server for the whole run, so that each test does not pay for starting one.
 tools/wine-run.sh cmd /c exit 0

@@ -11,9 +11,9 @@ program=$1
 shots=${2:-}
 title="Kestrix Vorn Rating Calculator - TQX"
 
-for tool in xdotool xwininfo wine; do
+for tool in xdotool xwininfo xprop wine Xvfb openbox; do
     command -v "$tool" >/dev/null || {
-        echo "wine_startup: $tool is needed (packages xdotool, x11-utils, wine64)" >&2
+        echo "wine_startup: $tool is needed (packages xdotool, x11-utils, wine64, xvfb, openbox)" >&2
         exit 1
     }
 done
@@ -27,15 +27,13 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    pids+=($!)
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || { echo "wine_startup: Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=":$(head -n1 "$work/display")"
-    if command -v openbox >/dev/null; then
-        openbox >/dev/null 2>&1 &
-        pids+=($!)
-    fi
+    # shellcheck source=../../tools/private_xvfb.sh
+    . "$here/../../tools/private_xvfb.sh"
+    start_private_xvfb "$work"
+    pids+=("$xvfb_pid")
+    export DISPLAY=$display
+    start_window_manager "$work"
+    pids+=("$wm_pid")
 fi
 
 # Prints "WIDTHxHEIGHT" of every viewable window with the program's title.
