@@ -1,5 +1,6 @@
 #include "app/module1.h"
 
+#include "app/accessibility.h"
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 
@@ -40,6 +41,7 @@ void ApplyProgramIdentity() {
 }
 
 void Main() {
+    InstallAccessibility();
     frmAbout().ShowModal();
     frmVornRating().show();
 }

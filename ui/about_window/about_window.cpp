@@ -2,6 +2,7 @@
 
 #include "runtime/window_system.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/rule_line.h"
 
 #include <QColor>
 #include <QFont>
@@ -39,14 +40,14 @@ QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QSt
     return label;
 }
 
-QWidget *addLine(QWidget *parent, int index, const QRect &rect, const QColor &colour) {
-    auto *line = new QWidget(parent);
+QWidget *addLine(QWidget *parent, int index, const QRect &rect, const QColor &colour,
+                 RuleLine::Reading reading) {
+    auto *line = new RuleLine(reading, parent);
     line->setObjectName(QStringLiteral("Line1(%1)").arg(index));
     line->setGeometry(rect);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
-    line->setAutoFillBackground(true);
     return line;
 }
 
@@ -90,6 +91,7 @@ void AboutWindow::createControls(const QImage &picture) {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImage1Rect);
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(QStringLiteral("Two teams on blocks as tall as their ratings"));
     if (!picture.isNull()) {
         Image1->setPixmap(QPixmap::fromImage(picture));
     }
@@ -140,8 +142,11 @@ void AboutWindow::createLines() {
     // An etched rule: a grey stroke on top of a white one. The white pen is
     // 2 px wide centred on y = 164, so it covers rows 163 and 164; the grey
     // stroke in front keeps row 163, leaving the white showing below it.
-    Line1[0] = addLine(this, 0, QRect(7, 163, 370, 2), QColor(255, 255, 255));
-    Line1[1] = addLine(this, 1, QRect(6, 163, 371, 1), QColor(128, 128, 128));
+    // A reader meets the rule once, as the grey stroke.
+    Line1[0] = addLine(this, 0, QRect(7, 163, 370, 2), QColor(255, 255, 255),
+                       RuleLine::Reading::Decoration);
+    Line1[1] = addLine(this, 1, QRect(6, 163, 371, 1), QColor(128, 128, 128),
+                       RuleLine::Reading::Separator);
 }
 
 void AboutWindow::createStacking() {

@@ -9,6 +9,7 @@
 #include "ui/rating_window/entry_box.h"
 #include "ui/rating_window/picture_box.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/rule_line.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -71,12 +72,11 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
 }
 
 // A 1-pixel rule in the window-text colour; `rect` covers both end points.
-QWidget *MakeLine(QWidget *parent, const char *name, const QRect &rect) {
-    auto *line = new QWidget(parent);
+QWidget *MakeLine(QWidget *parent, const char *name, const QRect &rect, RuleLine::Reading reading) {
+    auto *line = new RuleLine(reading, parent);
     line->setObjectName(QLatin1String(name));
     line->setGeometry(rect);
     line->setBackgroundRole(QPalette::WindowText);
-    line->setAutoFillBackground(true);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
     return line;
 }
@@ -161,9 +161,11 @@ void FrmVornRating::createControls() {
 
 void FrmVornRating::createLines() {
     // Line3 starts left of the client area and crosses the headings' bottom row.
-    Line3 = MakeLine(this, "Line3", QRect(-16, 24, 417, 1));
-    Line2 = MakeLine(this, "Line2", QRect(192, 8, 1, 177));
-    Line1 = MakeLine(this, "Line1", QRect(0, 112, 401, 1));
+    // The rows part the headings, team and opponents; the column rule means
+    // nothing to a reader going through the controls in order.
+    Line3 = MakeLine(this, "Line3", QRect(-16, 24, 417, 1), RuleLine::Reading::Separator);
+    Line2 = MakeLine(this, "Line2", QRect(192, 8, 1, 177), RuleLine::Reading::Decoration);
+    Line1 = MakeLine(this, "Line1", QRect(0, 112, 401, 1), RuleLine::Reading::Separator);
 }
 
 void FrmVornRating::setFocusOrder() {
@@ -186,6 +188,7 @@ void FrmVornRating::setAccessibleNames() {
         picRwin.at(index)->setAccessibleName(tr("Player %1 rating after a win").arg(player));
         picRlose.at(index)->setAccessibleName(tr("Player %1 rating after a loss").arg(player));
     }
+    Image1->setAccessibleName(tr("A balance weighing your team against the opponents"));
     cmdCalculate->setAccessibleName(tr("Calculate"));
     cmdReset->setAccessibleName(tr("Reset"));
     cmdHelp->setAccessibleName(tr("Help"));

@@ -1,46 +1,14 @@
 #include "ui/rating_window/picture_box.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
 namespace vrc::ui {
 
-namespace {
-
-// Lets a screen reader read the printed value as the box's value.
-class PictureBoxAccessible : public QAccessibleWidget {
-public:
-    explicit PictureBoxAccessible(PictureBox *box)
-        : QAccessibleWidget(box, QAccessible::StaticText) {}
-
-    [[nodiscard]] QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) {
-            return static_cast<const PictureBox *>(widget())->Text();
-        }
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface *PictureBoxAccessibleFactory(const QString & /*className*/, QObject *object) {
-    if (auto *box = qobject_cast<PictureBox *>(object)) {
-        return new PictureBoxAccessible(box);
-    }
-    return nullptr;
-}
-
-} // namespace
-
 PictureBox::PictureBox(QWidget *parent)
     : QFrame(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(PictureBoxAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
-
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setBackgroundRole(QPalette::Window);
@@ -50,21 +18,31 @@ PictureBox::PictureBox(QWidget *parent)
 }
 
 void PictureBox::Cls() {
+    const QString erased = Text();
     lines_.clear();
-    shownTextChanged();
+    update();
+    if (!erased.isEmpty() && QAccessible::isActive()) {
+        QAccessibleTextRemoveEvent event(this, 0, erased);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void PictureBox::Print(engine::Rating value) {
+    const auto position = static_cast<int>(Text().size());
     const QString digits = QString::number(value);
     lines_.append(value < 0 ? digits : QLatin1Char(' ') + digits);
-    shownTextChanged();
+    update();
+    if (QAccessible::isActive()) {
+        const QString added = lines_.size() > 1 ? QLatin1Char('\n') + lines_.last() : lines_.last();
+        QAccessibleTextInsertEvent event(this, position, added);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
-void PictureBox::shownTextChanged() {
-    update();
-    setAccessibleDescription(Text());
-    QAccessibleValueChangeEvent event(this, Text());
-    QAccessible::updateAccessibility(&event);
+QRect PictureBox::LineRect(int line) const {
+    const QRect area = contentsRect();
+    const int height = QFontMetrics(font()).height();
+    return {area.left(), area.top() + line * height, area.width(), height};
 }
 
 void PictureBox::paintEvent(QPaintEvent *event) {
@@ -74,11 +52,10 @@ void PictureBox::paintEvent(QPaintEvent *event) {
     painter.setClipRect(area);
     painter.setPen(palette().color(foregroundRole()));
     painter.setFont(font());
-    const QFontMetrics metrics(font());
-    int baseline = area.top() + metrics.ascent();
-    for (const QString &line : lines_) {
-        painter.drawText(area.left(), baseline, line);
-        baseline += metrics.height();
+    const int ascent = QFontMetrics(font()).ascent();
+    for (int line = 0; line < lines_.size(); ++line) {
+        const QRect rect = LineRect(line);
+        painter.drawText(rect.left(), rect.top() + ascent, lines_.at(line));
     }
     if (hasFocus()) {
         QStyleOptionFocusRect option;

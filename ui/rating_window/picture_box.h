@@ -24,13 +24,13 @@ public:
 
     // What the box shows, one printed line per line.
     [[nodiscard]] QString Text() const { return lines_.join(QLatin1Char('\n')); }
+    // Where printed line `line` (from 0) is drawn, in the box's coordinates.
+    [[nodiscard]] QRect LineRect(int line) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void shownTextChanged();
-
     QStringList lines_;
 };
 
