@@ -103,8 +103,11 @@ def calculate():
         return False
     # Typing into a box until its echo comes back shows the program knows of
     # our listener, so no announcement is missed.
+    # Cleared first, so each try is a change the program announces.
     first, rating = next(iter(ENTRIES.items()))
-    child_named(main, first).queryEditableText().setTextContents(rating)
+    box = child_named(main, first).queryEditableText()
+    box.setTextContents("")
+    box.setTextContents(rating)
     if rating not in entry_echoes:
         return False
     check(main.name == TITLE, "rating window title: %r" % main.name)
@@ -165,6 +168,11 @@ def advance():
 
 def give_up():
     failures.append("timed out waiting for %s" % STEPS[0].__name__)
+    for application in pyatspi.Registry.getDesktop(0):
+        if application is not None:
+            print("on the bus: %r with %r" % (application.name, [
+                (child.getRoleName(), child.name) for child in application]))
+    print("entry echoes: %r, announced: %r" % (entry_echoes, announced))
     pyatspi.Registry.stop()
     return False
 

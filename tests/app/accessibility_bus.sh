@@ -36,6 +36,13 @@ trap finish EXIT
 
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
+# The program asks for the bus as it starts: have it ready, or the session
+# bus would start a second launcher racing this one.
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+    sleep 0.05
+done
 
 mkdir -m 700 "$work/runtime"
 XDG_RUNTIME_DIR="$work/runtime" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/stderr" &

@@ -25,9 +25,18 @@ namespace {
 // What reached the accessibility bridge, one line per event it would act on.
 QStringList g_events;
 
+QString Change(const QString &name, char sign, int position, const QString &text) {
+    return QStringLiteral("%1 %2%3 '%4'")
+        .arg(name, QChar::fromLatin1(sign))
+        .arg(position)
+        .arg(text);
+}
+
 void Record(QAccessibleEvent *event) {
     QObject *object = event->object();
     const QString name = object != nullptr ? object->objectName() : QString();
+    const QString kind =
+        object != nullptr ? QLatin1String(object->metaObject()->className()) : QString();
     QAccessibleInterface *iface = event->accessibleInterface();
     switch (event->type()) {
     case QAccessible::TextInserted:
@@ -38,20 +47,14 @@ void Record(QAccessibleEvent *event) {
             if (!name.startsWith(QLatin1String("qt_"))) {
                 g_events << name + QStringLiteral(" text event without text interface");
             }
-        } else if (event->type() == QAccessible::TextInserted &&
-                   qobject_cast<PictureBox *>(object)) {
+        } else if (qobject_cast<PictureBox *>(object) == nullptr) {
+            break;
+        } else if (event->type() == QAccessible::TextInserted) {
             const auto *inserted = static_cast<QAccessibleTextInsertEvent *>(event);
-            g_events << QStringLiteral("%1 +%2 '%3'")
-                            .arg(name)
-                            .arg(inserted->changePosition())
-                            .arg(inserted->textInserted());
-        } else if (event->type() == QAccessible::TextRemoved &&
-                   qobject_cast<PictureBox *>(object)) {
+            g_events << Change(name, '+', inserted->changePosition(), inserted->textInserted());
+        } else if (event->type() == QAccessible::TextRemoved) {
             const auto *removed = static_cast<QAccessibleTextRemoveEvent *>(event);
-            g_events << QStringLiteral("%1 -%2 '%3'")
-                            .arg(name)
-                            .arg(removed->changePosition())
-                            .arg(removed->textRemoved());
+            g_events << Change(name, '-', removed->changePosition(), removed->textRemoved());
         }
         break;
     case QAccessible::ValueChanged:
@@ -61,7 +64,7 @@ void Record(QAccessibleEvent *event) {
         }
         break;
     case QAccessible::Alert:
-        g_events << QLatin1String(object->metaObject()->className()) + QStringLiteral(" alert");
+        g_events << kind + QStringLiteral(" alert");
         break;
     default:
         break;

@@ -72,20 +72,17 @@ QRect PictureBoxAccessible::characterRect(int offset) const {
 }
 
 int PictureBoxAccessible::offsetAtPoint(const QPoint &point) const {
-    const QString shown = box()->Text();
     const QPoint local = box()->mapFromGlobal(point);
-    const QStringList lines = shown.split(QLatin1Char('\n'));
+    const QStringList lines = box()->Text().split(QLatin1Char('\n'));
     const QFontMetrics metrics(box()->font());
     int lineStart = 0;
     for (int line = 0; line < lines.size(); ++line) {
         const QString &text = lines.at(line);
-        const QRect lineRect = box()->LineRect(line);
-        if (lineRect.top() <= local.y() && local.y() <= lineRect.bottom()) {
-            int x = lineRect.left();
+        const QRect rect = box()->LineRect(line);
+        if (rect.top() <= local.y() && local.y() <= rect.bottom() && local.x() >= rect.left()) {
             for (int column = 0; column < text.size(); ++column) {
-                x += metrics.horizontalAdvance(text.at(column));
-                if (local.x() < x) {
-                    return local.x() < lineRect.left() ? -1 : lineStart + column;
+                if (local.x() < rect.left() + metrics.horizontalAdvance(text.left(column + 1))) {
+                    return lineStart + column;
                 }
             }
             return -1;
