@@ -15,7 +15,7 @@ const PictureBox *PictureBoxAccessible::box() const {
 }
 
 QString PictureBoxAccessible::text(QAccessible::Text t) const {
-    // Platforms without a text interface (MSAA) read a label's value instead.
+    // For bridges that read a label's value rather than its text.
     if (t == QAccessible::Value) {
         return box()->Text();
     }
