@@ -14,18 +14,21 @@ else()
 endif()
 
 # Links exactly the Qt plugins a target uses into it (a static Qt would otherwise link
-# every plugin it has). PLATFORM is windows for the program, offscreen for tests.
+# every plugin it has). PLATFORM is windows for the program, offscreen for tests, which
+# also read the icon file.
 function(vrc_link_qt_plugins target platform)
     if(NOT VRC_STATIC_QT)
         return()
     endif()
     if(platform STREQUAL "offscreen")
         set(platform_plugin Qt6::QOffscreenIntegrationPlugin)
+        set(image_plugins Qt6::QJpegPlugin Qt6::QICOPlugin)
     else()
         set(platform_plugin Qt6::QWindowsIntegrationPlugin)
+        set(image_plugins Qt6::QJpegPlugin)
     endif()
     qt_import_plugins(${target}
         INCLUDE_BY_TYPE platforms ${platform_plugin}
-        INCLUDE_BY_TYPE imageformats Qt6::QJpegPlugin
+        INCLUDE_BY_TYPE imageformats ${image_plugins}
         INCLUDE_BY_TYPE styles Qt6::QWindowsVistaStylePlugin)
 endfunction()

@@ -13,9 +13,13 @@ command -v wine >/dev/null || {
     echo "wine-run: wine is not installed (package wine64)" >&2
     exit 127
 }
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ ! -f "$WINEPREFIX/.vornratingcalc" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+    # Without a console window Qt logs, and QtTest reports, to the debugger only; the
+    # variable has to come from the prefix, as Wine passes no QT_* variable on.
+    wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null 2>&1
+    touch "$WINEPREFIX/.vornratingcalc"
 fi
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" wine "$@"
