@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the Windows program under Wine as a user would and checks the start-up order:
-# the About window alone first, Enter closes it, then the rating window; Alt+X ends the
-# program with status 0. Uses $DISPLAY (with a window manager, so the new window takes
+# the About window alone first and off the taskbar, Enter closes it, then the rating
+# window with its taskbar entry; Alt+X ends the program with status 0. Uses $DISPLAY (with a window manager, so the new window takes
 # the keyboard), or a private Xvfb with openbox when there is none.
 #
 # usage: wine_startup.sh PROGRAM.exe [SCREENSHOT_DIR]
@@ -67,13 +67,25 @@ shot() {
 app=$!
 pids+=("$app")
 
+# Prints the _NET_WM_STATE of the one viewable window with the program's title.
+window_state() {
+    xprop -id "$(xdotool search --onlyvisible --name "^${title}\$" | head -n 1)" _NET_WM_STATE
+}
+
 expect_windows "390x237"
 echo "About window shown alone (390x237)"
+# Windows keeps an owned window off the taskbar; Wine tells the window manager so.
+window_state | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
+    { echo "wine_startup: the About window has a taskbar entry: $(window_state)" >&2; exit 1; }
 sleep 0.5
 shot windows-about-window
 xdotool key Return
 expect_windows "401x235"
 echo "Enter closed it; rating window shown (401x235)"
+if window_state | grep -q _NET_WM_STATE_SKIP_TASKBAR; then
+    echo "wine_startup: the rating window has no taskbar entry" >&2
+    exit 1
+fi
 sleep 0.5
 shot windows-rating-window
 
