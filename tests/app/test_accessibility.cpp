@@ -207,7 +207,9 @@ void TestAccessibility::resultBoxes() {
             QAccessibleInterface *iface =
                 QAccessible::queryAccessibleInterface(control(objectName));
             QCOMPARE(iface->text(QAccessible::Name), accessibleName);
-            QCOMPARE(TextOf(iface), shown.at(column * 3 + static_cast<std::size_t>(row)));
+            const QString &expected = shown.at(column * 3 + static_cast<std::size_t>(row));
+            QCOMPARE(TextOf(iface), expected);
+            QCOMPARE(iface->text(QAccessible::Value), expected); // UI Automation reads this
             QVERIFY(iface->state().readOnly);
         }
     }
@@ -237,18 +239,21 @@ void TestAccessibility::refusalIsAnAlert() {
 
 void TestAccessibility::windows_data() {
     QTest::addColumn<bool>("about");
+    QTest::addColumn<bool>("owned"); // the About window and a message box over the rating window
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QStringList>("readingOrder");
 
-    QTest::newRow("rating window")
-        << false << QAccessible::Window
-        << QStringList{"Label3",         "Label4",     "Label5",         "Line3",
-                       "Label1",         "txtRold_0",  "picRwin_0",      "picRlose_0",
-                       "txtRold_1",      "picRwin_1",  "picRlose_1",     "txtRold_2",
-                       "picRwin_2",      "picRlose_2", "Line1",          "Label2",
-                       "txtROpponent_0", "Image1",     "txtROpponent_1", "txtROpponent_2",
-                       "cmdCalculate",   "cmdReset",   "cmdHelp",        "cmdExit"};
-    QTest::newRow("About window") << true << QAccessible::Dialog
+    const QStringList ratingOrder{
+        "Label3",       "Label4",         "Label5",     "Line3",          "Label1",
+        "txtRold_0",    "picRwin_0",      "picRlose_0", "txtRold_1",      "picRwin_1",
+        "picRlose_1",   "txtRold_2",      "picRwin_2",  "picRlose_2",     "Line1",
+        "Label2",       "txtROpponent_0", "Image1",     "txtROpponent_1", "txtROpponent_2",
+        "cmdCalculate", "cmdReset",       "cmdHelp",    "cmdExit"};
+    QTest::newRow("rating window") << false << false << QAccessible::Window << ratingOrder;
+    // Windows it owns are not among its controls.
+    QTest::newRow("rating window under its own windows")
+        << false << true << QAccessible::Window << ratingOrder;
+    QTest::newRow("About window") << true << false << QAccessible::Dialog
                                   << QStringList{"Image1",        "lblTitle",       "Label3",
                                                  "lblVersion",    "lblDescription", "Label1",
                                                  "lblDisclaimer", "Line1(1)",       "Label2",
@@ -257,15 +262,22 @@ void TestAccessibility::windows_data() {
 
 void TestAccessibility::windows() {
     QFETCH(bool, about);
+    QFETCH(bool, owned);
     QFETCH(QAccessible::Role, role);
     QFETCH(QStringList, readingOrder);
 
     QWidget *window = rating_.get();
-    if (about) {
+    if (about || owned) {
         about_ = std::make_unique<AboutWindow>(
-            QImage(QString::fromLatin1(vrc::resources::kAboutPicturePath)), nullptr);
+            QImage(QString::fromLatin1(vrc::resources::kAboutPicturePath)),
+            owned ? rating_.get() : nullptr);
         about_->show();
-        window = about_.get();
+        window = owned ? window : about_.get();
+    }
+    if (owned) {
+        auto *box = new QMessageBox(QMessageBox::Warning, QString(), QStringLiteral("?"),
+                                    QMessageBox::Ok, rating_.get());
+        box->show();
     }
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(window);
     QCOMPARE(iface->role(), role);
@@ -299,6 +311,8 @@ void TestAccessibility::windows() {
         }
     }
     QCOMPARE(listed, readingOrder);
+    QCOMPARE(iface->child(static_cast<int>(listed.size())), nullptr);
+    QCOMPARE(iface->child(-1), nullptr);
 }
 
 void TestAccessibility::textGeometry() {

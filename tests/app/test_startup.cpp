@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace vrc::app;
 
@@ -54,12 +55,15 @@ private slots:
         for (int press = 0; press < 2; ++press) {
             QString shown;
             bool visible = false;
-            QObject guard; // a Help that shows nothing leaves the check unrun
+            bool ownedByRatingWindow = false; // not by a stand-in
+            QObject guard;                    // a Help that shows nothing leaves the check unrun
             QTimer::singleShot(0, &guard, [&] {
                 QWidget *modal = QApplication::activeModalWidget();
                 if (modal != nullptr) {
                     shown = modal->objectName();
                     visible = modal->isVisible();
+                    ownedByRatingWindow = modal->windowHandle()->transientParent() ==
+                                          Module1::frmVornRating().windowHandle();
                     first = press == 0 ? modal : first.data();
                     modal->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
                 }
@@ -67,6 +71,7 @@ private slots:
             help->click();
             QCOMPARE(shown, QStringLiteral("frmAbout"));
             QVERIFY(visible);
+            QVERIFY(ownedByRatingWindow);
             QVERIFY(first.isNull()); // unloaded after OK, not merely hidden
         }
         QVERIFY(!Module1::frmAbout().IsLoaded());

@@ -1,10 +1,12 @@
 #include "runtime/fault_boundary.h"
 #include "runtime/runtime_error.h"
+#include "tests/ui/rating_window/fake_feedback.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <new>
 #include <stdexcept>
 
@@ -23,6 +25,25 @@ protected:
             return true;
         }
         return QObject::event(event);
+    }
+};
+
+// Opens a message box when O is pressed, as a command's access key would.
+class Opener : public QWidget {
+public:
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    int leftOpen = 0; // boxes the keys typed ahead did not answer
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        if (event->key() != Qt::Key_O) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        QMessageBox box(QMessageBox::Warning, QString(), QStringLiteral("?"), QMessageBox::Ok,
+                        this);
+        ShowModalRescued([&] { answer = static_cast<QMessageBox::StandardButton>(box.exec()); },
+                         leftOpen);
     }
 };
 
@@ -70,6 +91,25 @@ private slots:
         QTRY_COMPARE(faults, 1);
         App().setFaultHandler({});
         delete faulty;
+    }
+
+    // The program's own application object passes keys typed ahead of a
+    // modal box to that box.
+    void typeAheadReachesModalBox() {
+        Opener window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (const auto &[key, text] :
+             {std::pair{Qt::Key_O, "o"}, std::pair{Qt::Key_Return, "\r"}}) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QWindowSystemInterface::handleKeyEvent<
+                    QWindowSystemInterface::AsynchronousDelivery>(
+                    window.windowHandle(), type, key, Qt::NoModifier, QLatin1String(text));
+            }
+        }
+        QWindowSystemInterface::flushWindowSystemEvents();
+        QCOMPARE(window.leftOpen, 0);
+        QCOMPARE(window.answer, QMessageBox::Ok);
     }
 
     void reportNamesErrorAndNumber() {

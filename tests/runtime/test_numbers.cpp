@@ -163,6 +163,9 @@ private slots:
             << QLocale(QLocale::Arabic, QLocale::Egypt)
             << QStringLiteral(u"\u0660\u066B") + QString(400, QChar(0x0660)) + QChar(0x0661) << in
             << 0;
+        // ASCII digits are read in every locale, also beside the locale's own.
+        QTest::newRow("ar_EG ASCII 9e-999")
+            << QLocale(QLocale::Arabic, QLocale::Egypt) << "9e-999" << in << 0;
         QTest::newRow("below double, then letters") << kUs << "1e-400x" << no << 0;
         QTest::newRow("two exponents below double") << kUs << "1e-400e5" << no << 0;
         // Past the fast reader's digit limit, never wrapped into a rating.

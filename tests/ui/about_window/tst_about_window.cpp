@@ -1,6 +1,6 @@
+#include "tests/ui/window_faces.h"
 #include "ui/about_window/about_window.h"
 #include "ui/about_window/frm_about.h"
-#include "tests/ui/window_faces.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <QtGui/qpa/qwindowsysteminterface.h>
 #include <functional>
 #include <resource_paths.h>
 
@@ -68,6 +69,7 @@ private slots:
     void closes_data();
     void closes();
     void eachShowingLoadsAfresh();
+    void showingAgainActivatesTheShownWindow();
 
 private:
     FrmAbout form_;
@@ -204,7 +206,8 @@ void TestAboutWindow::window() {
     QSize maximum;
     Qt::WindowFlags flags;
     QString title;
-    bool transient = false;
+    const QWindow *transientParent = nullptr; // gone with a stand-in: compare only
+    bool ownedByOwner = false;
     bool modal = false;
     bool hasIcon = false;
     QImage picture;
@@ -216,7 +219,8 @@ void TestAboutWindow::window() {
         maximum = window->maximumSize();
         flags = window->windowFlags();
         title = window->windowTitle();
-        transient = window->windowHandle()->transientParent() != nullptr;
+        transientParent = window->windowHandle()->transientParent();
+        ownedByOwner = transientParent == owner.windowHandle();
         modal = QApplication::activeModalWidget() == window &&
                 window->windowModality() == Qt::ApplicationModal;
         hasIcon = !window->windowIcon().isNull();
@@ -235,7 +239,9 @@ void TestAboutWindow::window() {
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(title, QStringLiteral("Kestrix Vorn Rating Calculator - TQX"));
-    QVERIFY(transient); // what keeps it off the taskbar
+    // What keeps it off the taskbar: its owner, or a stand-in at start-up.
+    QVERIFY(transientParent != nullptr);
+    QCOMPARE(ownedByOwner, owned);
     QVERIFY(modal);
     QVERIFY(hasIcon);
     // The About picture, not merely some picture, stretched over Image1.
@@ -312,6 +318,30 @@ void TestAboutWindow::eachShowingLoadsAfresh() {
     });
     QCOMPARE(geometry, QRect(156, 129, 390, 237));
     QCOMPARE(title, QStringLiteral("Kestrix"));
+}
+
+// Help while the About window is up (a screen reader can press it) brings
+// that window back to the front instead of loading a second.
+void TestAboutWindow::showingAgainActivatesTheShownWindow() {
+    bool returned = false;
+    bool sameWindow = false;
+    bool active = false;
+    show(form_, [&](QDialog *window) {
+        // The user switched to another program.
+        QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
+            nullptr);
+        if (window->isActiveWindow()) {
+            return;
+        }
+        form_.ShowModal(nullptr);
+        returned = true;
+        sameWindow = form_.window() == window;
+        active = QTest::qWaitForWindowActive(window);
+        clickOK(window);
+    });
+    QVERIFY(returned);
+    QVERIFY(sameWindow);
+    QVERIFY(active);
 }
 
 QTEST_MAIN(TestAboutWindow)

@@ -1,10 +1,10 @@
 #include "fake_feedback.h"
 #include "runtime/type_ahead.h"
+#include "tests/ui/window_faces.h"
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
 #include "ui/rating_window/rating_window_accessible.h"
-#include "tests/ui/window_faces.h"
 #include "window_probe.h"
 
 #include <QAbstractButton>
@@ -12,8 +12,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <array>
@@ -105,6 +107,9 @@ private slots:
     void focusSelection();
     void selectionKeptAcrossVisits_data();
     void selectionKeptAcrossVisits();
+    void focusReturnsWithoutSelecting_data();
+    void focusReturnsWithoutSelecting();
+    void focusFrame();
     void accessibleNames();
 
     void printFormat_data();
@@ -117,6 +122,8 @@ private:
     void enter(const Texts &texts) const;
     [[nodiscard]] Texts entered() const;
     [[nodiscard]] QString focusName() const;
+    // What the window system was last given to show of `control`.
+    [[nodiscard]] QImage onScreen(const QWidget *control) const;
 
     std::unique_ptr<FakeFeedback> feedback_;
     std::unique_ptr<FrmVornRating> window_;
@@ -173,6 +180,13 @@ Texts TestRatingWindow::entered() const {
 QString TestRatingWindow::focusName() const {
     const QWidget *focused = QApplication::focusWidget();
     return focused != nullptr ? focused->objectName() : QString();
+}
+
+QImage TestRatingWindow::onScreen(const QWidget *control) const {
+    const QRect area(control->mapTo(window_.get(), QPoint()), control->size());
+    return window_->screen()
+        ->grabWindow(window_->winId(), area.x(), area.y(), area.width(), area.height())
+        .toImage();
 }
 
 void TestRatingWindow::controlRectangles_data() {
@@ -480,6 +494,13 @@ void TestRatingWindow::accessKeys() {
     }
     // The typed letter never reaches a box.
     QVERIFY(!entered().at(2).contains(QLatin1Char('x')));
+    // Nor does Qt's own handling of the key, which would click again once
+    // its animated press ends.
+    for (const char *name : {"cmdCalculate", "cmdReset", "cmdHelp", "cmdExit"}) {
+        QTRY_VERIFY(!button(name)->isDown());
+    }
+    QCOMPARE(helpOwners_.size(), helps);
+    QCOMPARE(feedback_->ends, ends);
 }
 
 void TestRatingWindow::typeAhead_data() {
@@ -674,13 +695,22 @@ void TestRatingWindow::secondCalculateClearsEmptiedRow() {
 }
 
 void TestRatingWindow::reset() {
+    QList<QImage> blank;
+    for (int row = 0; row < 3; ++row) {
+        blank << onScreen(win(row)) << onScreen(lose(row));
+    }
     enter(T("400", "", "600", "500", "", "700"));
     button("cmdCalculate")->click();
+    QTRY_VERIFY(onScreen(win(2)) != blank.at(4));
     button("cmdHelp")->setFocus(Qt::TabFocusReason);
     button("cmdReset")->click();
     QCOMPARE(entered(), Texts{});
     QCOMPARE(shown(), Shown{});
     QCOMPARE(focusName(), QStringLiteral("txtRold_0"));
+    for (int row = 0; row < 3; ++row) {
+        QTRY_COMPARE(onScreen(win(row)), blank.at(row * 2));
+        QTRY_COMPARE(onScreen(lose(row)), blank.at(row * 2 + 1));
+    }
     // Again with everything already empty and the caret already there.
     button("cmdReset")->click();
     QCOMPARE(entered(), Texts{});
@@ -776,6 +806,8 @@ void TestRatingWindow::selectionKeptAcrossVisits_data() {
         QTest::addRow("second character, %s", back) << 1 << 1 << back << 1 << "2ab";
         QTest::addRow("caret inside, %s", back) << 2 << 0 << back << 1 << "ab";
     }
+    // A screen reader or a drop replaced the text meanwhile: nothing stale.
+    QTest::newRow("text replaced, same length") << 2 << 2 << "replaced, Tab" << 1 << "";
 }
 
 // The box keeps its selection while the focus is elsewhere: each visit
@@ -798,11 +830,64 @@ void TestRatingWindow::selectionKeptAcrossVisits() {
             QTest::keyClick(opponent(0), Qt::Key_Tab);
         } else if (back == QLatin1String("Shift+Tab")) {
             QTest::keyClick(opponent(2), Qt::Key_Tab, Qt::ShiftModifier);
+        } else if (back == QLatin1String("replaced, Tab")) {
+            box->setText(QStringLiteral("wxyz"));
+            QTest::keyClick(opponent(2), Qt::Key_Tab, Qt::ShiftModifier);
         } else {
             button("cmdCalculate")->click();
         }
         QCOMPARE(focusName(), box->objectName());
         QCOMPARE(box->selectedText(), selected);
+    }
+}
+
+void TestRatingWindow::focusReturnsWithoutSelecting_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("another window active, then this one") << "window";
+    QTest::newRow("context menu closed") << "menu";
+    QTest::newRow("About window closed") << "About";
+}
+
+// Coming back to the box the focus never left is not receiving the focus:
+// the caret stays, nothing is selected.
+void TestRatingWindow::focusReturnsWithoutSelecting() {
+    QFETCH(QString, how);
+    QLineEdit *box = opponent(1);
+    enter(T("500", "", "", "500", "12ab", ""));
+    box->setFocus(Qt::OtherFocusReason);
+    box->setCursorPosition(1);
+    if (how == QLatin1String("window")) {
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    } else if (how == QLatin1String("menu")) {
+        QMenu menu;
+        menu.addAction(QStringLiteral("Copy"));
+        menu.popup(box->mapToGlobal(QPoint()));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QCOMPARE(QApplication::focusWidget(), box);
+        menu.close();
+    } else {
+        realAbout_ = true;
+        button("cmdHelp")->click();
+        QCOMPARE(aboutRescued_, 1);
+    }
+    QTRY_COMPARE(focusName(), box->objectName());
+    QCOMPARE(box->selectedText(), QString());
+    QCOMPARE(box->cursorPosition(), 1);
+}
+
+void TestRatingWindow::focusFrame() {
+    const QImage unfocused = win(0)->grab().toImage();
+    opponent(2)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(opponent(2), Qt::Key_Tab);
+    QTest::keyClick(win(0), Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("picRwin_1"));
+    for (int row = 0; row < 3; ++row) {
+        QCOMPARE(win(row)->grab().toImage() != unfocused, row == 1);
+        QCOMPARE(lose(row)->grab().toImage(), unfocused);
     }
 }
 
