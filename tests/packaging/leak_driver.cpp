@@ -8,10 +8,16 @@
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
+#include <QThreadPool>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -129,6 +135,34 @@ void Session() {
     Press("cmdExit");
 }
 
+// Whether a thread of Qt's global pool is still running (Linux names every
+// thread in /proc).
+bool PoolThreadsRunning() {
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    const QStringList ids = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return std::any_of(ids.cbegin(), ids.cend(), [&tasks](const QString &id) {
+        QFile name(tasks.filePath(id + QStringLiteral("/comm")));
+        return name.open(QIODevice::ReadOnly) && name.readAll().startsWith("Thread (pooled)");
+    });
+}
+
+// Smooth scaling of the pictures runs in Qt's global thread pool. The pool
+// lets its threads go when the application object goes, but each thread
+// frees its own data only as it exits, after the pool has stopped waiting
+// for it: a check at the end of the program that races those exits sees
+// their data as lost. So the session ends once they have all exited.
+void EndPoolThreads() {
+    QThreadPool::globalInstance()->waitForDone();
+    const QDeadlineTimer deadline(kWatchdogMs);
+    while (PoolThreadsRunning()) {
+        if (deadline.hasExpired()) {
+            Fail(QStringLiteral("Qt's pool threads did not end"));
+            return;
+        }
+        QThread::yieldCurrentThread();
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -156,6 +190,7 @@ int main(int argc, char *argv[]) {
         Fail(QStringLiteral("start-up failed"));
     }
     vrc::app::Module1::UnloadForms();
+    EndPoolThreads();
 
     if (status != 0) {
         Fail(QStringLiteral("the program ended with status %1").arg(status));
