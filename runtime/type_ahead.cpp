@@ -21,6 +21,9 @@ public:
                 QGuiApplicationPrivate::instance()->isWindowBlocked(target, &modal) &&
                 modal != nullptr) {
                 key->window = modal;
+                // A key sent without a window goes to the focus window
+                // whatever it names, unless it no longer counts as one.
+                key->flags &= ~QWindowSystemInterfacePrivate::WindowSystemEvent::NullWindow;
             }
         }
         return QWindowSystemEventHandler::sendEvent(event);

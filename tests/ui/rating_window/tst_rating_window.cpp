@@ -511,22 +511,26 @@ void TestRatingWindow::typeAhead_data() {
     QTest::addColumn<Shown>("boxes");
     QTest::addColumn<int>("messages");
     QTest::addColumn<int>("helps");
+    QTest::addColumn<bool>("windowless"); // as evdev and libinput send keys
 
     const Texts even = T("500", "", "", "500", "", "");
     // The command runs on the key press; what is typed after it comes after it.
     QTest::newRow("Alt+C then 7") << even << "txtRold_0" << Strokes{Alt(Qt::Key_C, 'c'), Digit('7')}
                                   << T("5007", "", "", "500", "", "")
-                                  << Shown{" 516", "", "", " 484", "", ""} << 0 << 0;
+                                  << Shown{" 516", "", "", " 484", "", ""} << 0 << 0 << false;
     QTest::newRow("Alt+R then 9") << even << "txtROpponent_0"
                                   << Strokes{Alt(Qt::Key_R, 'r'), Digit('9')}
-                                  << T("9", "", "", "", "", "") << Shown{} << 0 << 0;
+                                  << T("9", "", "", "", "", "") << Shown{} << 0 << 0 << false;
     // Keys typed while the window a command opens is coming up belong to it.
     QTest::newRow("letters, Alt+C then Enter")
         << T("abc", "", "", "500", "", "") << "txtRold_0" << Strokes{Alt(Qt::Key_C, 'c'), kEnter}
-        << T("abc", "", "", "500", "", "") << Shown{} << 1 << 0;
+        << T("abc", "", "", "500", "", "") << Shown{} << 1 << 0 << false;
+    QTest::newRow("letters, Alt+C then Enter, keys without a window")
+        << T("abc", "", "", "500", "", "") << "txtRold_0" << Strokes{Alt(Qt::Key_C, 'c'), kEnter}
+        << T("abc", "", "", "500", "", "") << Shown{} << 1 << 0 << true;
     QTest::newRow("Alt+H, Alt+R, Enter")
         << even << "txtRold_0" << Strokes{Alt(Qt::Key_H, 'h'), Alt(Qt::Key_R, 'r'), kEnter} << even
-        << Shown{} << 0 << 1;
+        << Shown{} << 0 << 1 << false;
 }
 
 void TestRatingWindow::typeAhead() {
@@ -537,6 +541,7 @@ void TestRatingWindow::typeAhead() {
     QFETCH(Shown, boxes);
     QFETCH(int, messages);
     QFETCH(int, helps);
+    QFETCH(bool, windowless);
     feedback_->realBoxes = true;
     realAbout_ = true;
     enter(texts);
@@ -544,7 +549,7 @@ void TestRatingWindow::typeAhead() {
     box->setFocus(Qt::OtherFocusReason);
     box->end(false);
 
-    QWindow *window = window_->windowHandle();
+    QWindow *window = windowless ? nullptr : window_->windowHandle();
     for (const Stroke &stroke : strokes) {
         for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
             QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
