@@ -23,32 +23,18 @@ program=$2
 application=$3
 
 work=$(mktemp -d)
-pids=()
 # shellcheck disable=SC2317  # run by the EXIT trap
 finish() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
     rm -rf "$work"
 }
 trap finish EXIT
 
-"$launcher" --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-# The program asks for the bus as it starts: have it ready, or the session
-# bus would start a second launcher racing this one.
-for _ in $(seq 100); do
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
-    sleep 0.05
-done
-
+# The session bus starts the accessibility bus launcher when the reader
+# first asks for the bus, once: no second launcher can race it. The reader
+# starts the program itself once the bus knows what it listens to.
 mkdir -m 700 "$work/runtime"
-XDG_RUNTIME_DIR="$work/runtime" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$work/stderr" &
-pids+=($!)
-
-"$python" "$here/accessibility_bus.py" "$application"
+XDG_RUNTIME_DIR="$work/runtime" "$python" "$here/accessibility_bus.py" "$application" \
+    "$program" "$work/stderr"
 status=$?
 if [ $status -ne 0 ]; then
     echo "--- the program's standard error:"

@@ -812,7 +812,7 @@ void TestRatingWindow::selectionKeptAcrossVisits_data() {
         QTest::addRow("caret inside, %s", back) << 2 << 0 << back << 1 << "ab";
     }
     // A screen reader or a drop replaced the text meanwhile: nothing stale.
-    QTest::newRow("text replaced, same length") << 2 << 2 << "replaced, Tab" << 1 << "";
+    QTest::newRow("text replaced, same length") << 2 << 2 << "replaced, Shift+Tab" << 1 << "";
 }
 
 // The box keeps its selection while the focus is elsewhere: each visit
@@ -835,7 +835,7 @@ void TestRatingWindow::selectionKeptAcrossVisits() {
             QTest::keyClick(opponent(0), Qt::Key_Tab);
         } else if (back == QLatin1String("Shift+Tab")) {
             QTest::keyClick(opponent(2), Qt::Key_Tab, Qt::ShiftModifier);
-        } else if (back == QLatin1String("replaced, Tab")) {
+        } else if (back == QLatin1String("replaced, Shift+Tab")) {
             box->setText(QStringLiteral("wxyz"));
             QTest::keyClick(opponent(2), Qt::Key_Tab, Qt::ShiftModifier);
         } else {
