@@ -700,21 +700,21 @@ void TestRatingWindow::secondCalculateClearsEmptiedRow() {
 }
 
 void TestRatingWindow::reset() {
+    const QList<QWidget *> results{win(0), win(1), win(2), lose(0), lose(1), lose(2)};
     QList<QImage> blank;
-    for (int row = 0; row < 3; ++row) {
-        blank << onScreen(win(row)) << onScreen(lose(row));
+    for (const QWidget *box : results) {
+        blank << onScreen(box);
     }
     enter(T("400", "", "600", "500", "", "700"));
     button("cmdCalculate")->click();
-    QTRY_VERIFY(onScreen(win(2)) != blank.at(4));
+    QTRY_VERIFY(onScreen(win(2)) != blank.at(2));
     button("cmdHelp")->setFocus(Qt::TabFocusReason);
     button("cmdReset")->click();
     QCOMPARE(entered(), Texts{});
     QCOMPARE(shown(), Shown{});
     QCOMPARE(focusName(), QStringLiteral("txtRold_0"));
-    for (int row = 0; row < 3; ++row) {
-        QTRY_COMPARE(onScreen(win(row)), blank.at(row * 2));
-        QTRY_COMPARE(onScreen(lose(row)), blank.at(row * 2 + 1));
+    for (qsizetype box = 0; box < results.size(); ++box) {
+        QTRY_COMPARE(onScreen(results.at(box)), blank.at(box));
     }
     // Again with everything already empty and the caret already there.
     button("cmdReset")->click();
