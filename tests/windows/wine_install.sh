@@ -97,12 +97,13 @@ NoModify REG_DWORD 0x1
 NoRepair REG_DWORD 0x1
 URLInfoAbout REG_SZ $url
 EOF
-    # The size in KB of what was installed, give or take rounding.
+    # The size in KB of what was installed, give or take rounding (per file).
     size_kb=$(sed -n 's/^EstimatedSize REG_DWORD \(0x[0-9a-fA-F]*\)$/\1/p' <<<"$values")
     [ -n "$size_kb" ] || fail "entry value 'EstimatedSize' is not a DWORD: $(grep EstimatedSize <<<"$values")"
     files_kb=$(($(cat "$folder"/* | wc -c) / 1024))
-    [ $((size_kb - files_kb)) -le 1 ] && [ $((files_kb - size_kb)) -le 1 ] ||
+    if [ $((size_kb - files_kb)) -gt 2 ] || [ $((files_kb - size_kb)) -gt 2 ]; then
         fail "EstimatedSize is $((size_kb)) KB, the installed files take $files_kb KB"
+    fi
 }
 
 check_installed() {
