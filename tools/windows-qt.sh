@@ -86,7 +86,7 @@ fi
 
 build=$cache/build-qt-$key
 echo "windows-qt: building Qt $qt_version for Windows (static, minimal)."
-echo "windows-qt: this takes about @@ minutes on 2 cores; it is cached in $prefix"
+echo "windows-qt: this takes about 30 minutes on 2 cores; it is cached in $prefix"
 echo "windows-qt: configuring (about a minute)"
 cmake -S "$src" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QSysInfo>
 
 // The faces the windows name: Nimbus Roman comes with the Linux package. On Windows
