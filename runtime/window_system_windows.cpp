@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <windows.h>
 
 namespace vrc::runtime {
@@ -17,8 +18,6 @@ namespace {
 
 // Lives as a child of the window it owns, so the owner goes with the window.
 class NativeOwner final : public QObject, public QAbstractNativeEventFilter {
-    Q_OBJECT
-
 public:
     explicit NativeOwner(QWidget &window)
         : QObject(&window)
@@ -58,7 +57,12 @@ private:
     // The window's current handle (Qt may have made it anew), without making one.
     HWND Owned() const {
         const auto *window = static_cast<const QWidget *>(parent());
-        return window != nullptr ? reinterpret_cast<HWND>(window->internalWinId()) : nullptr;
+        if (window == nullptr) {
+            return nullptr;
+        }
+        // Qt hands the native handle over as an integer.
+        // NOLINTNEXTLINE(performance-no-int-to-ptr)
+        return reinterpret_cast<HWND>(window->internalWinId());
     }
 
     HWND owner_;
@@ -74,7 +78,10 @@ void KeepOffTaskbar(QWidget &window) {
     if (handle == nullptr || handle->transientParent() != nullptr) {
         return; // Qt's owner keeps it off
     }
-    if (window.findChild<NativeOwner *>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
+    const QObjectList &children = window.children();
+    if (std::none_of(children.begin(), children.end(), [](const QObject *child) {
+            return dynamic_cast<const NativeOwner *>(child) != nullptr;
+        })) {
         new NativeOwner(window);
     }
 }
@@ -84,5 +91,3 @@ void ActivateWindow(QWidget &window) {
 }
 
 } // namespace vrc::runtime
-
-#include "window_system_windows.moc"
