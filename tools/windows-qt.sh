@@ -87,7 +87,7 @@ fi
 build=$cache/build-qt-$key
 echo "windows-qt: building Qt $qt_version for Windows (static, minimal)."
 echo "windows-qt: this takes about 30 minutes on 2 cores; it is cached in $prefix"
-echo "windows-qt: configuring (about a minute)"
+echo "windows-qt: configuring (under a minute)"
 cmake -S "$src" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
