@@ -6,8 +6,9 @@ class QWidget;
 // platform. One source file per platform implements these.
 namespace vrc::runtime {
 
-// Keeps a top-level window off the taskbar and the pager. Call it each time
-// the window is shown, from its show event (before the window is mapped).
+// Keeps a top-level window off the taskbar and the pager, also one that has
+// no owner. Call it each time the window is shown, from its show event
+// (before the window is mapped).
 void KeepOffTaskbar(QWidget &window);
 
 // Makes a shown top-level window the active one, so that the keys typed next

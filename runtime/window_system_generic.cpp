@@ -1,4 +1,4 @@
-// Platforms where an owned window already stays off the taskbar.
+// Platforms that list programs, not windows, in their taskbar (a dock).
 #include "runtime/window_system.h"
 
 #include <QWidget>

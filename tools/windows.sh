@@ -6,7 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-VRC_WINDOWS_QT=$(bash tools/windows-qt.sh | tail -n 1)
+# The Qt build talks on the terminal; only the prefix comes back here.
+VRC_WINDOWS_QT=$(bash tools/windows-qt.sh)
+[ -d "$VRC_WINDOWS_QT" ] || {
+    echo "windows: tools/windows-qt.sh gave no Qt prefix ('$VRC_WINDOWS_QT')" >&2
+    exit 1
+}
 export VRC_WINDOWS_QT
 # The prefix tools/wine-run.sh uses, so that the Wine server kept up below is that one.
 export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vornratingcalc/wineprefix}

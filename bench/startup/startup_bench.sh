@@ -21,8 +21,8 @@ bare=$2
 runs=${3:-10}
 program_title=${PROGRAM_TITLE:-Kestrix Vorn Rating Calculator - TQX}
 bare_title=${BARE_TITLE:-Bare dialog}
-time_goal=${TIME_GOAL:-1.15}
-memory_goal=${MEMORY_GOAL:-1.2}
+time_goal=${TIME_GOAL:-1.0}
+memory_goal=${MEMORY_GOAL:-1.05}
 launcher=${LAUNCHER:-}
 timeout_ms=20000
 

@@ -169,8 +169,8 @@ void AboutWindow::reject() {
 
 void AboutWindow::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    // Being owned is not enough: some taskbars list a window whose owner was
-    // never on screen, as at start-up.
+    // At start-up no window owns it; on X11 some taskbars list even an owned
+    // window whose owner was never on screen.
     runtime::KeepOffTaskbar(*this);
     runtime::ActivateWindow(*this);
 }

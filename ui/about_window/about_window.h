@@ -16,7 +16,8 @@ class AboutWindow final : public QDialog {
 
 public:
     // `picture` is the decoded picture for Image1 (may be null: the image
-    // then stays empty). `owner` keeps the window off the taskbar.
+    // then stays empty). `owner` is the window it belongs to, nullptr at
+    // start-up.
     AboutWindow(const QImage &picture, QWidget *owner);
 
     // Where the client area stands on the screen, every time it is shown.

@@ -3,7 +3,6 @@
 #include "ui/about_window/about_window.h"
 
 #include <QWidget>
-#include <memory>
 #include <resource_paths.h>
 
 namespace vrc::ui {
@@ -20,17 +19,10 @@ void FrmAbout::ShowModal(QWidget *owner) {
         return;
     }
 
-    // An owned window gets no taskbar entry. At start-up there is no window
-    // to own it yet, so a never-shown stand-in takes that part for the
-    // length of the showing.
-    std::unique_ptr<QWidget> standIn;
-    if (owner == nullptr) {
-        standIn = std::make_unique<QWidget>();
-        standIn->setAttribute(Qt::WA_QuitOnClose, false);
-        standIn->winId(); // the window system needs a handle to point at
-        owner = standIn.get();
-    }
-
+    // At start-up there is no window to own it: the window system keeps it
+    // off the taskbar instead (see AboutWindow::showEvent). A stand-in Qt
+    // owner would cost a second native window, which under Wine loads its
+    // whole OpenGL stack.
     window_ = new AboutWindow(picture(), owner);
     window_->exec();
     delete window_.data(); // unloaded: the next showing starts from scratch

@@ -206,8 +206,8 @@ void TestAboutWindow::window() {
     QSize maximum;
     Qt::WindowFlags flags;
     QString title;
-    const QWindow *transientParent = nullptr; // gone with a stand-in: compare only
-    bool ownedByOwner = false;
+    const QWindow *transientParent = nullptr;
+    qsizetype windows = 0;
     bool modal = false;
     bool hasIcon = false;
     QImage picture;
@@ -220,7 +220,7 @@ void TestAboutWindow::window() {
         flags = window->windowFlags();
         title = window->windowTitle();
         transientParent = window->windowHandle()->transientParent();
-        ownedByOwner = transientParent == owner.windowHandle();
+        windows = QGuiApplication::allWindows().size();
         modal = QApplication::activeModalWidget() == window &&
                 window->windowModality() == Qt::ApplicationModal;
         hasIcon = !window->windowIcon().isNull();
@@ -239,9 +239,11 @@ void TestAboutWindow::window() {
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(title, QStringLiteral("Kestrix Vorn Rating Calculator - TQX"));
-    // What keeps it off the taskbar: its owner, or a stand-in at start-up.
-    QVERIFY(transientParent != nullptr);
-    QCOMPARE(ownedByOwner, owned);
+    // Owned by the window that asked for it; at start-up by no Qt window at
+    // all: under Wine a second window, even never shown, loads the whole
+    // OpenGL stack.
+    QCOMPARE(transientParent, owned ? owner.windowHandle() : nullptr);
+    QCOMPARE(windows, owned ? 2 : 1);
     QVERIFY(modal);
     QVERIFY(hasIcon);
     // The About picture, not merely some picture, stretched over Image1.
