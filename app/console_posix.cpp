@@ -1,6 +1,7 @@
 #include "app/console.h"
 
 #include <cstdio>
+#include <vrc_version.h>
 
 namespace vrc::app {
 
@@ -8,6 +9,19 @@ bool WriteToConsole(const QString &text, bool complaint) {
     std::FILE *stream = complaint ? stderr : stdout;
     std::fputs(text.toLocal8Bit().constData(), stream);
     return std::fflush(stream) == 0 && std::ferror(stream) == 0;
+}
+
+QString CommandName() {
+    return QString::fromLatin1(identity::kCommandName);
+}
+
+QString FurtherHelp() {
+    return QStringLiteral("See %1(1) for the keys, the messages and the rule.\n")
+        .arg(CommandName());
+}
+
+bool IsPlatformHelpRequest(QStringView /*argument*/) {
+    return false;
 }
 
 } // namespace vrc::app

@@ -3,6 +3,7 @@
 // message box, the way Windows programs answer /? when started from Explorer.
 #include "app/console.h"
 
+#include <vrc_version.h>
 #include <windows.h>
 
 namespace vrc::app {
@@ -43,6 +44,21 @@ bool WriteToConsole(const QString &text, bool complaint) {
     const UINT icon = complaint ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
     return MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"VornRatingCalc",
                        MB_OK | icon) != 0;
+}
+
+QString CommandName() {
+    return QString::fromLatin1(identity::kCommandName) + QStringLiteral(".exe");
+}
+
+// Windows has no manual pages: the About window and the README stand in for one.
+QString FurtherHelp() {
+    return QStringLiteral("Help (or F1) in the calculator shows the About window; the README at\n"
+                          "%1 has the keys, the messages and the rule.\n")
+        .arg(QString::fromLatin1(identity::kHomepage));
+}
+
+bool IsPlatformHelpRequest(QStringView argument) {
+    return argument == u"/?";
 }
 
 } // namespace vrc::app

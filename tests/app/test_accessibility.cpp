@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -100,6 +101,7 @@ private slots:
     void resultBoxes_data();
     void resultBoxes();
     void refusalIsAnAlert();
+    void copyMenu();
     void windows_data();
     void windows();
     void textGeometry();
@@ -235,6 +237,33 @@ void TestAccessibility::refusalIsAnAlert() {
     QCOMPARE(g_events, QStringList{QStringLiteral("QMessageBox alert")});
     QCOMPARE(TextOf(QAccessible::queryAccessibleInterface(control("picRwin_0"))),
              QStringLiteral(" 518"));
+}
+
+void TestAccessibility::copyMenu() {
+    enter({"500", "", "", "550", "", ""});
+    press("cmdCalculate");
+    QWidget *box = control("picRwin_0");
+    QTest::mouseClick(rating_->windowHandle(), Qt::RightButton, {},
+                      box->mapTo(rating_.get(), QPoint(5, 5)));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(menu);
+    QCOMPARE(iface->role(), QAccessible::PopupMenu);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Result"));
+    QStringList items;
+    for (int index = 0; index < iface->childCount(); ++index) {
+        QCOMPARE(iface->child(index)->role(), QAccessible::MenuItem);
+        items << iface->child(index)->text(QAccessible::Name);
+    }
+    QCOMPARE(items, (QStringList{"Copy", "Copy All Results"}));
+
+    // Copying neither changes what the boxes say nor tells the reader they changed.
+    g_events.clear();
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->actions().at(1)).center());
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QCOMPARE(g_events, QStringList{});
+    QCOMPARE(TextOf(QAccessible::queryAccessibleInterface(box)), QStringLiteral(" 518"));
 }
 
 void TestAccessibility::windows_data() {

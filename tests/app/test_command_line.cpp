@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 
+#include <QJsonDocument>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <vrc_version.h>
 
@@ -7,10 +10,50 @@ using vrc::app::CommandLineAnswer;
 using vrc::app::ReadCommandLine;
 using Action = CommandLineAnswer::Action;
 
+namespace {
+
+// How a row's expected standard output is compared with what the program printed.
+enum class Match {
+    Exact,
+    Json,    // the same JSON document, on one line
+    Pattern, // a regular expression matching the whole output
+};
+
+#ifdef Q_OS_WIN
+const QString kCommand = QStringLiteral("VornRatingCalc.exe");
+#else
+const QString kCommand = QString::fromLatin1(vrc::identity::kCommandName);
+#endif
+
+// Standard error of a refused command line.
+QString Usage(const QString &problem) {
+    return QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(kCommand, problem);
+}
+
+// Standard error of refused ratings.
+QString Refused(const QString &where, const QString &message) {
+    return QStringLiteral("%1: %2: %3\n").arg(kCommand, where, message);
+}
+
+const QString kNotNumeric = QStringLiteral("You must enter a numeric value for rating");
+const QString kNoRating = QStringLiteral("You must enter at least one player and one opponent");
+const QString kOutOfRange = QStringLiteral("You must enter a rating between -32768 and 32767");
+const QString kNewOutOfRange =
+    QStringLiteral("The new rating would be outside the range -32768 to 32767");
+
+const QString kHeading = QStringLiteral("Player  Old Ratings  You Win  You Lose\n");
+
+} // namespace
+
+Q_DECLARE_METATYPE(Match)
+
 class TestCommandLine : public QObject {
     Q_OBJECT
 
 private slots:
+    void program_data();
+    void program();
+
     void answers_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<Action>("action");
@@ -71,6 +114,167 @@ private slots:
         QVERIFY(action == Action::Run || answer.text.endsWith(u'\n'));
     }
 };
+
+// The program itself, run as a terminal user or a script runs it.
+void TestCommandLine::program_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("locale");  // the user's, as the environment gives it
+    QTest::addColumn<bool>("fullDevice"); // standard output goes to /dev/full
+    QTest::addColumn<Match>("match");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<int>("status");
+    const QString en = QStringLiteral("en_US.UTF-8");
+    const QString de = QStringLiteral("de_DE.UTF-8");
+    const auto row = [&](const char *name, const QStringList &arguments, const QString &out,
+                         const QString &err, int status, Match match = Match::Exact) {
+        QTest::newRow(name) << arguments << en << false << match << out << err << status;
+    };
+
+    // Results: every team row with a rating, top row first, and nothing on standard error.
+    row("worked example", {"-t", "500", "-t", "600", "-o", "550", "-o", "650", "-o", "700"},
+        kHeading + "     1          500      510       494\n"
+                   "     2          600      610       594\n",
+        "", 0);
+    row("worked example as JSON",
+        {"-t", "500", "-t", "600", "-o", "550", "-o", "650", "-o", "700", "--json"},
+        R"({"teamAverage": 550, "opponentAverage": 633, "difference": 83, "winChange": 10,
+            "lossChange": -6, "rows": [{"position": 1, "old": 500, "win": 510, "lose": 494},
+                                       {"position": 2, "old": 600, "win": 610, "lose": 594}]})",
+        "", 0, Match::Json);
+    row("long options, = and a blank", {"--team=500", "--opponent", "500"},
+        kHeading + "     1          500      516       484\n", "", 0);
+    row("an empty rating keeps its row empty",
+        {"-t", "500", "-t", "", "-t", "600", "-o", "550", "-o", "650", "-o", "700"},
+        kHeading + "     1          500      510       494\n"
+                   "     3          600      610       594\n",
+        "", 0);
+    row("only the second row, as JSON", {"--json", "-t", "", "-t", "700", "-o", "650"},
+        R"({"teamAverage": 700, "opponentAverage": 650, "difference": -50, "winChange": 14,
+            "lossChange": -18, "rows": [{"position": 2, "old": 700, "win": 714, "lose": 682}]})",
+        "", 0, Match::Json);
+    row("negative ratings", {"-t", "-100", "-o", "100"},
+        kHeading + "     1         -100      -76      -108\n", "", 0);
+    row("blanks, sign, exponent, half to even", {"-t", " 5.005e2 ", "-o", "+500"},
+        kHeading + "     1          500      516       484\n", "", 0);
+    QTest::newRow("German locale")
+        << QStringList{"-t", "1.500,5", "-o", "1.500"} << de << false << Match::Exact
+        << kHeading + "     1         1500     1516      1484\n"
+        << "" << 0;
+
+    // Refused ratings: the window's message, the side and row at fault, and no result.
+    row("letters", {"-t", "abc", "-o", "500"}, "", Refused("team row 1", kNotNumeric), 1);
+    row("letters in the second opponent row", {"-t", "500", "-o", "500", "-o", "x"}, "",
+        Refused("opponent row 2", kNotNumeric), 1);
+    row("a blank is not empty", {"-t", " ", "-o", "500"}, "", Refused("team row 1", kNotNumeric),
+        1);
+    row("German number in an English locale", {"-t", "1.500,5", "-o", "1500"}, "",
+        Refused("team row 1", kNotNumeric), 1);
+    row("no opponent", {"-t", "500"}, "", Refused("opponents", kNoRating), 1);
+    row("no team", {"-o", "500", "--json"}, "", Refused("team", kNoRating), 1);
+    row("only empty ratings", {"-t", "", "-o", ""}, "", Refused("team", kNoRating), 1);
+    row("rating out of range", {"-t", "500", "-o", "500", "-o", "-40000"}, "",
+        Refused("opponent row 2", kOutOfRange), 1);
+    row("new rating out of range", {"-t", "32767", "-o", "0"}, "",
+        Refused("team row 1", kNewOutOfRange), 1);
+    // The window shows nothing then: neither may the rows above it be printed.
+    row("second row's new rating out of range", {"-t", "500", "-t", "32767", "-o", "30000"}, "",
+        Refused("team row 2", kNewOutOfRange), 1);
+
+    // Usage mistakes.
+    row("fourth team rating", {"-t", "1", "-t", "2", "-t", "3", "-t", "4", "-o", "5"}, "",
+        Usage("at most 3 team ratings (-t, --team)"), 2);
+    row("fourth opponent rating", {"-o", "1", "-o", "2", "-o", "3", "-o", "4", "-t", "5"}, "",
+        Usage("at most 3 opponent ratings (-o, --opponent)"), 2);
+    row("option without its value", {"-o", "500", "-t"}, "", Usage("missing value after '-t'"), 2);
+    row("--json alone", {"--json"}, "", Usage("--json needs ratings (-t, -o)"), 2);
+    row("stray word beside ratings", {"-t", "500", "-o", "500", "600"}, "",
+        Usage("unexpected argument '600'"), 2);
+
+    // Help and version, and output that cannot be written.
+#ifdef Q_OS_WIN
+    // Windows has no manual page; its users ask for help with /?.
+    const QString help = QStringLiteral(R"(Usage: VornRatingCalc\.exe \[OPTION\]\.\.\.\n(.*\n)*)"
+                                        R"(.*shows the About window; the README at\n)"
+                                        R"(.* has the keys, the messages and the rule\.\n)");
+    row("/?", {"/?"}, help, "", 0, Match::Pattern);
+#else
+    const QString help = QStringLiteral(R"(Usage: vornratingcalc \[OPTION\]\.\.\.\n(.*\n)*)"
+                                        R"(See vornratingcalc\(1\) for .*\n)");
+    row("/? is a stray word", {"/?"}, "", Usage("unexpected argument '/?'"), 2);
+#endif
+    row("--help", {"-t", "500", "--help"}, help, "", 0, Match::Pattern);
+    const QString version =
+        QStringLiteral("%1 %2\n").arg(QString::fromLatin1(vrc::identity::kCommandName),
+                                      QString::fromLatin1(vrc::identity::kFullVersion));
+    row("--version", {"--version"}, version, "", 0);
+    for (const char *option : {"--help", "--version"}) {
+        QTest::addRow("%s > /dev/full", option)
+            << QStringList{option} << en << true << Match::Exact << ""
+            << "" << 1;
+    }
+    QTest::newRow("results > /dev/full")
+        << QStringList{"-t", "500", "-o", "500"} << en << true << Match::Exact << ""
+        << "" << 1;
+}
+
+void TestCommandLine::program() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, locale);
+    QFETCH(bool, fullDevice);
+    QFETCH(Match, match);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(int, status);
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+#ifndef Q_OS_WIN
+    // No display, and the X platform forced: a window would end the program at once.
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+#endif
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+#ifdef Q_OS_WIN
+    // Windows takes the user's locale from its settings, not from the environment.
+    if (QLocale::system().name() != QLocale(locale.section(u'.', 0, 0)).name()) {
+        QSKIP("the row needs another user locale");
+    }
+#endif
+    program.setProcessEnvironment(environment);
+    if (fullDevice) {
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    }
+    program.start(QStringLiteral(VRC_PROGRAM), arguments);
+    QVERIFY2(program.waitForFinished(60000), qPrintable(program.errorString()));
+    const QString printed = QString::fromUtf8(program.readAllStandardOutput());
+    const QString complained = QString::fromUtf8(program.readAllStandardError());
+
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(complained, err);
+    switch (match) {
+    case Match::Exact:
+        QCOMPARE(printed, out);
+        break;
+    case Match::Json: {
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(printed.toUtf8(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(printed));
+        QCOMPARE(document, QJsonDocument::fromJson(out.toUtf8()));
+        // One line, for scripts that read line by line.
+        QCOMPARE(printed.count(u'\n'), 1);
+        QVERIFY(printed.endsWith(u'\n'));
+        break;
+    }
+    case Match::Pattern: {
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(out));
+        QVERIFY2(pattern.match(printed).hasMatch(), qPrintable(printed));
+        break;
+    }
+    }
+    QCOMPARE(program.exitCode(), status);
+}
 
 QTEST_APPLESS_MAIN(TestCommandLine)
 #include "test_command_line.moc"

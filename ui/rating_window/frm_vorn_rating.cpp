@@ -2,6 +2,7 @@
 
 #include "engine/entry_validation.h"
 #include "engine/rating_calculation.h"
+#include "engine/refusal_messages.h"
 #include "resource_paths.h"
 #include "runtime/command_button.h"
 #include "runtime/user_feedback.h"
@@ -11,12 +12,16 @@
 #include "ui/shared/fonts.h"
 #include "ui/shared/rule_line.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <utility>
 #include <variant>
 #include <vrc_version.h>
@@ -206,7 +211,15 @@ void FrmVornRating::createConnections() {
                 [this, row] { txtRold_GotFocus(row); });
         connect(txtROpponent.at(index), &EntryBox::gotFocus, this,
                 [this, row] { txtROpponent_GotFocus(row); });
+        for (PictureBox *box : {picRwin.at(index), picRlose.at(index)}) {
+            box->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(box, &PictureBox::customContextMenuRequested, this,
+                    [this, box](const QPoint &pos) { picResult_ContextMenu(box, pos); });
+        }
     }
+    // Help's key on Windows and on Linux desktops.
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &FrmVornRating::cmdHelp_Click);
 }
 
 void FrmVornRating::reject() {}
@@ -253,11 +266,13 @@ void FrmVornRating::cmdCalculate_Click() {
         picRwin.at(row)->Cls();
         picRlose.at(row)->Cls();
     }
+    resultsFrom_.fill(std::nullopt);
     const auto &rows = std::get<engine::TeamRatings>(ratings);
     for (std::size_t row = 0; row < engine::kRows; ++row) {
         if (const auto &newRatings = rows.at(row)) {
             picRwin.at(row)->Print(newRatings->afterWin);
             picRlose.at(row)->Print(newRatings->afterLoss);
+            resultsFrom_.at(row) = accepted.team.at(row);
         }
     }
 }
@@ -269,6 +284,7 @@ void FrmVornRating::cmdReset_Click() {
         picRwin.at(row)->Cls();
         picRlose.at(row)->Cls();
     }
+    resultsFrom_.fill(std::nullopt);
     txtRold.at(0)->SetFocus();
 }
 
@@ -296,10 +312,38 @@ void FrmVornRating::txtROpponent_GotFocus(int Index) {
     SetSelLength(box, static_cast<int>(box->text().size()));
 }
 
+void FrmVornRating::picResult_ContextMenu(PictureBox *box, const QPoint &pos) {
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setAccessibleName(tr("Result"));
+    QAction *copy = menu->addAction(tr("Copy"));
+    copy->setEnabled(!box->Numbers().isEmpty());
+    connect(copy, &QAction::triggered, box, &PictureBox::Copy);
+    const QString all = AllResults();
+    QAction *copyAll = menu->addAction(tr("Copy All Results"));
+    copyAll->setEnabled(!all.isEmpty());
+    connect(copyAll, &QAction::triggered, this,
+            [all] { QGuiApplication::clipboard()->setText(all); });
+    menu->popup(box->mapToGlobal(pos));
+}
+
+QString FrmVornRating::AllResults() const {
+    QString lines;
+    for (std::size_t row = 0; row < engine::kRows; ++row) {
+        const auto &old = resultsFrom_.at(row);
+        if (old && !picRwin.at(row)->Numbers().isEmpty()) {
+            lines += QStringLiteral("%1\t%2\t%3\n")
+                         .arg(*old)
+                         .arg(picRwin.at(row)->Numbers(), picRlose.at(row)->Numbers());
+        }
+    }
+    return lines;
+}
+
 void FrmVornRating::ReportEntryError(std::int16_t &row, std::int16_t &group) {
     const bool groupEmpty = row == engine::kRowNoRating;
-    const QString message = groupEmpty ? tr("You must enter at least one player and one opponent")
-                                       : tr("You must enter a numeric value for rating");
+    const QString message = engine::EntryErrorMessage(
+        groupEmpty ? engine::EntryProblem::NoRating : engine::EntryProblem::NotNumeric);
     if (!Alert(message)) {
         return;
     }
@@ -310,13 +354,13 @@ void FrmVornRating::ReportEntryError(std::int16_t &row, std::int16_t &group) {
 }
 
 void FrmVornRating::ReportOutOfRange(std::int16_t row, std::int16_t group) {
-    if (Alert(tr("You must enter a rating between -32768 and 32767"))) {
+    if (Alert(engine::EntryErrorMessage(engine::EntryProblem::OutOfRange))) {
         EntryBoxOf(row, group)->SetFocus();
     }
 }
 
 void FrmVornRating::ReportNewRatingOutOfRange(int row) {
-    if (Alert(tr("The new rating would be outside the range -32768 to 32767"))) {
+    if (Alert(engine::NewRatingOutOfRangeMessage())) {
         txtRold.at(static_cast<std::size_t>(row))->SetFocus();
     }
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -50,6 +51,11 @@ private:
     void cmdExit_Click();
     void txtRold_GotFocus(int Index);
     void txtROpponent_GotFocus(int Index);
+    // Copy and Copy All Results, for the output box right-clicked (or given the menu key).
+    void picResult_ContextMenu(PictureBox *box, const QPoint &pos);
+    // Each row that shows results as "old<TAB>win<TAB>lose" and a line break, top row
+    // first, so that a paste into a spreadsheet fills three columns.
+    [[nodiscard]] QString AllResults() const;
 
     void ReportEntryError(std::int16_t &row, std::int16_t &group);
     void ReportOutOfRange(std::int16_t row, std::int16_t group);
@@ -61,6 +67,9 @@ private:
     [[nodiscard]] EntryBox *EntryBoxOf(std::int16_t row, std::int16_t group) const;
 
     HelpHandler showHelp_;
+    // The team rating each row's results on show were formed from: what the user typed
+    // may have changed since.
+    std::array<std::optional<engine::Rating>, engine::kRows> resultsFrom_{};
 
     std::array<EntryBox *, engine::kRows> txtRold{};
     std::array<EntryBox *, engine::kRows> txtROpponent{};

@@ -1,6 +1,9 @@
 #include "ui/rating_window/picture_box.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -37,6 +40,29 @@ void PictureBox::Print(engine::Rating value) {
         QAccessibleTextInsertEvent event(this, position, added);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+QString PictureBox::Numbers() const {
+    QStringList numbers;
+    for (const QString &line : lines_) {
+        numbers << line.trimmed();
+    }
+    return numbers.join(QLatin1Char('\n'));
+}
+
+void PictureBox::Copy() const {
+    if (const QString numbers = Numbers(); !numbers.isEmpty()) {
+        QGuiApplication::clipboard()->setText(numbers);
+    }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event) {
+    if (event->matches(QKeySequence::Copy)) {
+        Copy();
+        event->accept();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 QRect PictureBox::LineRect(int line) const {

@@ -24,11 +24,18 @@ public:
 
     // What the box shows, one printed line per line.
     [[nodiscard]] QString Text() const { return lines_.join(QLatin1Char('\n')); }
+    // What it shows as numbers to paste elsewhere: without the blank standing in for
+    // a plus sign. Empty when it shows nothing.
+    [[nodiscard]] QString Numbers() const;
+    // Puts Numbers() on the clipboard; an empty box leaves the clipboard alone.
+    void Copy() const;
     // Where printed line `line` (from 0) is drawn, in the box's coordinates.
     [[nodiscard]] QRect LineRect(int line) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The platform's copy keys (Ctrl+C, Ctrl+Insert) copy the number.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QStringList lines_;

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <qpa/qwindowsysteminterface.h>
 #include <resource_paths.h>
 #include <vrc_version.h>
 
@@ -102,6 +104,12 @@ private slots:
     void secondCalculateClearsEmptiedRow();
     void reset();
     void help();
+    void helpKey_data();
+    void helpKey();
+    void copyKeys_data();
+    void copyKeys();
+    void copyMenu_data();
+    void copyMenu();
     void exit();
     void focusSelection_data();
     void focusSelection();
@@ -728,6 +736,148 @@ void TestRatingWindow::help() {
     QCOMPARE(helpOwners_, QList<QWidget *>{window_.get()});
     QCOMPARE(entered(), T("500", "x", "", "", "", ""));
     QVERIFY(window_->isVisible());
+}
+
+void TestRatingWindow::helpKey_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("in an entry box") << "txtROpponent_1";
+    QTest::newRow("on a result box") << "picRlose_2";
+    QTest::newRow("on a button") << "cmdExit";
+}
+
+void TestRatingWindow::helpKey() {
+    QFETCH(QString, focus);
+    find<QWidget>(focus)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(helpOwners_, QList<QWidget *>{window_.get()});
+    QCOMPARE(feedback_->ends, 0);
+}
+
+// The clipboard before a copy; what no copy puts there.
+const QString kUntouched = QStringLiteral("kept from before");
+
+void TestRatingWindow::copyKeys_data() {
+    QTest::addColumn<Texts>("texts");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("copied");
+    const Texts twoAgainstThree = T("500", "600", "", "550", "650", "700");
+    const QKeySequence ctrlC(Qt::CTRL | Qt::Key_C);
+    QTest::newRow("Ctrl+C, win") << twoAgainstThree << "picRwin_1" << ctrlC << "610";
+    QTest::newRow("Ctrl+Insert, loss")
+        << twoAgainstThree << "picRlose_0" << QKeySequence(Qt::CTRL | Qt::Key_Insert) << "494";
+    QTest::newRow("negative") << T("-100", "", "", "100", "", "") << "picRlose_0" << ctrlC
+                              << "-108";
+    QTest::newRow("empty row") << twoAgainstThree << "picRwin_2" << ctrlC << kUntouched;
+    QTest::newRow("nothing calculated") << Texts{} << "picRwin_0" << ctrlC << kUntouched;
+    QTest::newRow("C alone") << twoAgainstThree << "picRwin_0" << QKeySequence(Qt::Key_C)
+                             << kUntouched;
+}
+
+void TestRatingWindow::copyKeys() {
+    QFETCH(Texts, texts);
+    QFETCH(QString, box);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, copied);
+    enter(texts);
+    if (texts != Texts{}) {
+        button("cmdCalculate")->click();
+    }
+    const Shown before = shown();
+    QGuiApplication::clipboard()->setText(kUntouched);
+    find<QWidget>(box)->setFocus(Qt::TabFocusReason);
+    QTest::keySequence(QApplication::focusWidget(), keys);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    QCOMPARE(shown(), before);
+    QCOMPARE(entered(), texts);
+}
+
+void TestRatingWindow::copyMenu_data() {
+    QTest::addColumn<Texts>("texts");
+    // Typed after the calculation, before the menu opens.
+    QTest::addColumn<Texts>("retyped");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QList<bool>>("enabled"); // Copy, Copy All Results
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<bool>("viaKey");
+    const Texts twoAgainstThree = T("500", "600", "", "550", "650", "700");
+    const QString bothRows = QStringLiteral("500\t510\t494\n600\t610\t594\n");
+    const QList<bool> both{true, true};
+    QTest::newRow("Copy") << twoAgainstThree << Texts{} << "picRlose_1"
+                          << "Copy" << both << "594" << false;
+    QTest::newRow("Copy All Results") << twoAgainstThree << Texts{} << "picRwin_0"
+                                      << "Copy All Results" << both << bothRows << false;
+    QTest::newRow("Copy All Results, from an empty row")
+        << twoAgainstThree << Texts{} << "picRwin_2"
+        << "Copy All Results" << QList<bool>{false, true} << bothRows << false;
+    QTest::newRow("Copy All Results, middle row empty")
+        << T("500", "", "600", "550", "650", "700") << Texts{} << "picRlose_2"
+        << "Copy All Results" << both << bothRows << false;
+    // The old rating is the one the results came from, as a whole number.
+    QTest::newRow("Copy All Results, ratings retyped since")
+        << T("500.5", "", "", "500", "", "") << T("", "900", "", "", "", "") << "picRwin_0"
+        << "Copy All Results" << both << "500\t516\t484\n"
+        << false;
+    QTest::newRow("nothing calculated") << Texts{} << Texts{} << "picRwin_0"
+                                        << "" << QList<bool>{false, false} << kUntouched << false;
+    QTest::newRow("after Reset") << twoAgainstThree << Texts{} << "cmdReset"
+                                 << "" << QList<bool>{false, false} << kUntouched << false;
+    QTest::newRow("Copy, from the menu key") << twoAgainstThree << Texts{} << "picRwin_1"
+                                             << "Copy" << both << "610" << true;
+}
+
+void TestRatingWindow::copyMenu() {
+    QFETCH(Texts, texts);
+    QFETCH(Texts, retyped);
+    QFETCH(QString, box);
+    QFETCH(QString, item);
+    QFETCH(QList<bool>, enabled);
+    QFETCH(QString, copied);
+    QFETCH(bool, viaKey);
+    enter(texts);
+    if (texts != Texts{}) {
+        button("cmdCalculate")->click();
+    }
+    if (box == QLatin1String("cmdReset")) {
+        button("cmdReset")->click();
+        box = QStringLiteral("picRwin_0");
+    }
+    enter(retyped);
+    const Shown before = shown();
+    QGuiApplication::clipboard()->setText(kUntouched);
+
+    // Through the window system, which turns a right click, or the menu key (Shift+F10
+    // on Windows), into a context menu request; the key's goes to the focused box.
+    QWidget *clicked = find<QWidget>(box);
+    if (viaKey) {
+        clicked->setFocus(Qt::TabFocusReason);
+        QWindowSystemInterface::handleContextMenuEvent(window_->windowHandle(), false, QPoint(),
+                                                       QPoint(), Qt::NoModifier);
+        QWindowSystemInterface::flushWindowSystemEvents();
+    } else {
+        QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {},
+                          clicked->mapTo(window_.get(), QPoint(5, 5)));
+    }
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    QStringList items;
+    QList<bool> states;
+    for (const QAction *action : menu->actions()) {
+        items << action->text();
+        states << action->isEnabled();
+    }
+    QCOMPARE(items, (QStringList{"Copy", "Copy All Results"}));
+    QCOMPARE(states, enabled);
+    if (item.isEmpty()) {
+        menu->close();
+    } else {
+        QAction *action = menu->actions().at(items.indexOf(item));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    }
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    QCOMPARE(shown(), before);
 }
 
 void TestRatingWindow::exit() {
