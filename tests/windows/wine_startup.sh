@@ -36,11 +36,13 @@ if [ -z "${DISPLAY:-}" ]; then
     pids+=("$wm_pid")
 fi
 
-# Prints "WIDTHxHEIGHT" of every viewable window with the program's title.
+# Prints "WIDTHxHEIGHT" of every viewable window with the program's title. A window
+# may go between the search and the look at it: that one is simply not listed.
 windows() {
-    local id
-    for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null); do
-        xwininfo -id "$id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
+    local id info
+    for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true); do
+        info=$(xwininfo -id "$id" 2>/dev/null) || continue
+        awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }' <<<"$info"
     done | sort
 }
 
