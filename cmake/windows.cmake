@@ -6,6 +6,10 @@ add_link_options(-static)
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections $<$<CONFIG:MinSizeRel,Release>:-s>)
 
+# Windows gives a program built before terminal servers a compatibility layer; ours
+# needs none.
+add_link_options(-Wl,--tsaware)
+
 get_target_property(VRC_QT_LIBRARY_TYPE Qt6::Core TYPE)
 if(VRC_QT_LIBRARY_TYPE STREQUAL "STATIC_LIBRARY")
     set(VRC_STATIC_QT ON)

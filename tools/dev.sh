@@ -24,7 +24,7 @@ if [ "$mode" = test ]; then
 fi
 if [ "$mode" = windows ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
-        wine64 nsis xvfb openbox xdotool x11-utils)
+        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile)
 fi
 
 missing=()

@@ -1,0 +1,47 @@
+#!/usr/bin/python3
+"""Reads the built program as Windows' loader does: a GUI program, with the
+security flags Windows expects, that needs no DLL but Windows' own."""
+import sys
+
+import pefile
+
+GUI = pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]
+FLAGS = (
+    "IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE",  # ASLR
+    "IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA",
+    "IMAGE_DLLCHARACTERISTICS_NX_COMPAT",  # DEP
+    "IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE",
+)
+# What a MinGW or Qt build would otherwise bring along beside the program.
+FOREIGN = ("qt6", "libstdc++", "libgcc", "libwinpthread", "zlib", "libpng", "libjpeg")
+
+
+def problems(path):
+    pe = pefile.PE(path, fast_load=True)
+    pe.parse_data_directories(
+        directories=[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_IMPORT"]])
+    if pe.FILE_HEADER.Machine != pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"]:
+        yield "not a 64-bit program"
+    if pe.OPTIONAL_HEADER.Subsystem != GUI:
+        yield f"subsystem {pe.OPTIONAL_HEADER.Subsystem}, not the GUI one ({GUI})"
+    characteristics = pe.OPTIONAL_HEADER.DllCharacteristics
+    for flag in FLAGS:
+        if not characteristics & pefile.DLL_CHARACTERISTICS[flag]:
+            yield f"{flag} is not set"
+    for entry in pe.DIRECTORY_ENTRY_IMPORT:
+        dll = entry.dll.decode().lower()
+        if dll.startswith(FOREIGN):
+            yield f"imports {dll}, which Windows does not have"
+
+
+def main():
+    found = list(problems(sys.argv[1]))
+    for problem in found:
+        print(f"check_exe: {sys.argv[1]}: {problem}", file=sys.stderr)
+    if not found:
+        print("GUI subsystem, ASLR, DEP, terminal-server aware; Windows' own DLLs only")
+    return 1 if found else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
