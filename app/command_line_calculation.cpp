@@ -13,7 +13,6 @@ namespace vrc::app {
 
 namespace {
 
-// Rows are counted from 1, as the options that give them are.
 QString Side(std::int16_t group) {
     return group == engine::kGroupTeam ? QStringLiteral("team") : QStringLiteral("opponent");
 }
@@ -22,6 +21,7 @@ CalculationAnswer Refusal(const QString &where, const QString &message) {
     return {true, QStringLiteral("%1: %2\n").arg(where, message)};
 }
 
+// Rows are counted from 1, as the options that give them are.
 CalculationAnswer EntryRefusal(const engine::EntryError &error) {
     const QString message = engine::EntryErrorMessage(error.problem);
     if (error.row == engine::kRowNoRating) {

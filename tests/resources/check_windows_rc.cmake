@@ -1,6 +1,7 @@
 # Prints a Windows identity record back as text and checks the version record, the icon
-# and the application manifest in it: either a resource script (RC), compiled here with the cross resource
-# compiler, or a built program (EXE), read straight from its resource section.
+# and the application manifest in it: either a resource script (RC), compiled here with
+# the cross resource compiler, or a built program (EXE), read straight from its resource
+# section.
 set(needed WINDRES)
 if(NOT EXE)
     list(APPEND needed CPP)
