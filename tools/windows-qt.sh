@@ -14,6 +14,9 @@ exec 3>&1 1>&2
 repo=$(cd "$(dirname "$0")/.." && pwd)
 toolchain=$repo/cmake/mingw-w64-x86_64.cmake
 
+# -Os (below) and one section per function, so that the program's link drops what it
+# does not reach: 14 MB instead of 20.
+section_flags="-ffunction-sections -fdata-sections"
 # Changing any of these starts a new cache entry.
 options=(
     -DCMAKE_BUILD_TYPE=Release
@@ -29,11 +32,7 @@ options=(
     -DFEATURE_vulkan=OFF
     -DFEATURE_tabletevent=OFF
     -DFEATURE_testlib=ON
-    # -Os and one section per function, so that the program's link drops what it
-    # does not reach: 14 MB instead of 20.
     -DFEATURE_optimize_size=ON
-    "-DCMAKE_C_FLAGS=-ffunction-sections -fdata-sections"
-    "-DCMAKE_CXX_FLAGS=-ffunction-sections -fdata-sections"
     -DFEATURE_system_zlib=OFF
     -DFEATURE_system_png=OFF
     -DFEATURE_system_jpeg=OFF
@@ -42,13 +41,26 @@ options=(
     -DFEATURE_system_pcre2=OFF
 )
 
+# The prefix Qt is configured for, and so the one it writes into the libraries. It is the
+# same for every builder; the files are installed under the cache with DESTDIR, and Qt's
+# CMake packages find themselves wherever they lie.
+configured_prefix=/opt/vornratingcalc/qt6-mingw64
+# Folders the compiler sees are named in the libraries (assertion messages, __FILE__) by
+# these names instead, whoever builds and wherever.
+source_name=/usr/src/qt6-base
+build_name=/usr/src/qt6-base/build
+# Bump when the build changes in a way the options above do not show.
+recipe=reproducible-2
+
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/vornratingcalc
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null | sed 's/[+~-].*//')
 [ -n "$qt_version" ] || { echo "windows-qt: qt6-base-dev-tools is not installed"; exit 1; }
-key=$( (printf '%s\n' "$qt_version" "${options[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
-prefix=$cache/qt-$qt_version-mingw64-static-$key
+key=$( (printf '%s\n' "$qt_version" "$recipe" "$configured_prefix" "$source_name" "$build_name" \
+    "$section_flags" "${options[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
+root=$cache/qt-$qt_version-mingw64-static-$key
+prefix=$root$configured_prefix
 
-if [ -f "$prefix/.complete" ]; then
+if [ -f "$root/.complete" ]; then
     echo "windows-qt: using the cached Qt $qt_version for Windows"
     echo "$prefix" >&3
     exit 0
@@ -85,22 +97,32 @@ if [ -z "$src" ] || [ ! -f "$src/.unpacked" ]; then
 fi
 
 build=$cache/build-qt-$key
+# Time stamps Qt's tools write (rcc's file times) come from the source package's own date,
+# so the libraries do not change with the day they were built.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Timestamp)
+export SOURCE_DATE_EPOCH
+prefix_maps="-ffile-prefix-map=$src=$source_name -ffile-prefix-map=$build=$build_name"
+rm -rf "$build" "$root"
 echo "windows-qt: building Qt $qt_version for Windows (static, minimal)."
 echo "windows-qt: this takes about 30 minutes on 2 cores; it is cached in $prefix"
 echo "windows-qt: configuring (under a minute)"
 cmake -S "$src" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DCMAKE_INSTALL_PREFIX="$configured_prefix" \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    "${options[@]}" >"$cache/configure-$key.log" 2>&1 ||
+    "${options[@]}" \
+    "-DCMAKE_C_FLAGS=$section_flags $prefix_maps" \
+    "-DCMAKE_CXX_FLAGS=$section_flags $prefix_maps" >"$cache/configure-$key.log" 2>&1 ||
     { tail -n 40 "$cache/configure-$key.log"; exit 1; }
 # Ninja's status: steps done of all, the share done and the seconds so far. On a terminal
 # it is one line that keeps changing; in a log, one line a step.
 echo "windows-qt: compiling"
 NINJA_STATUS="[%f/%t %p, %e s] " cmake --build "$build" --parallel "$(nproc)"
 echo "windows-qt: installing into $prefix"
-cmake --install "$build" >/dev/null
-touch "$prefix/.complete"
+DESTDIR=$root cmake --install "$build" >/dev/null
+bash "$repo/tools/keep-qt-notices.sh" "$src" "$build" "$prefix/share/vornratingcalc-notices" \
+    "${options[@]}"
+touch "$root/.complete"
 rm -rf "$build"
 echo "$prefix" >&3
