@@ -11,7 +11,7 @@ shift 3
 echo "keep-qt-notices: keeping what the licence notices need in $notices" >&2
 rm -rf "$notices"
 mkdir -p "$notices/source"
-ninja -C "$build" -t deps | sed -e "s|$src/||" | grep -v '^    /' |
+ninja -C "$build" -t deps | sed -e "s|$src/||" -e 's/, deps mtime .*//' | grep -v '^    /' |
     gzip -n >"$notices/object-sources.txt.gz"
 cd "$src"
 find . -name qt_attribution.json -not -path './debian/*' -print0 | LC_ALL=C sort -z |
@@ -22,7 +22,8 @@ find . -name qt_attribution.json -not -path './debian/*' -print0 | LC_ALL=C sort
         # The licence files a record names lie beside it.
         python3 - "$json" <<'PY' | while IFS= read -r licence; do
 import json, sys
-records = json.load(open(sys.argv[1]))
+# Some records hold raw control characters in their strings.
+records = json.loads(open(sys.argv[1], encoding="utf-8").read(), strict=False)
 for record in records if isinstance(records, list) else [records]:
     for name in record.get("LicenseFile", "").split(";"):
         if name.strip():
