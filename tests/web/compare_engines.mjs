@@ -35,7 +35,7 @@ function check(name, ok, detail) {
     }
 }
 
-const LOCALES = ['en-US', 'de-DE', 'ar-EG', 'fr-FR'];
+const LOCALES = ['en-US', 'de-DE', 'ar-EG', 'fr-FR', 'xx-YY'];
 const entry = (team, opponents) => ({
     team: [0, 1, 2].map((row) => String(team[row] ?? '')),
     opponents: [0, 1, 2].map((row) => String(opponents[row] ?? '')),
@@ -135,7 +135,7 @@ function randomCases(count) {
 
 function nativeAnswers(cases) {
     return new Promise((resolve, reject) => {
-        const child = spawn(oracle, [], { stdio: ['pipe', 'pipe', 'inherit'] });
+        const child = spawn(oracle, [], { stdio: ['pipe', 'pipe', 'inherit'], env: { ...process.env, LC_ALL: 'C' } });
         let output = '';
         child.stdout.setEncoding('utf8');
         child.stdout.on('data', (chunk) => { output += chunk; });
