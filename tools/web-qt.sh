@@ -19,6 +19,10 @@ toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 # keeps text in QString, nothing more. Regular expressions stay: 6.4's configure requires
 # PCRE2 whatever the feature says, and the link drops what nothing calls; so do dates as
 # text, which CBOR needs.
+# Without the system locale QLocale reads only its own tables, as the engine asks it to,
+# and QVariant with every type it converts stays out of the link: three quarters of the
+# download. Qt's own debug, info and warning messages would reach no one.
+defines="QT_NO_SYSTEMLOCALE;QT_NO_DEBUG_OUTPUT;QT_NO_INFO_OUTPUT;QT_NO_WARNING_OUTPUT"
 # Changing any of these starts a new cache entry.
 options=(
     -DCMAKE_BUILD_TYPE=Release
@@ -64,10 +68,7 @@ options=(
     -DFEATURE_xmlstreamwriter=OFF
     -DFEATURE_sharedmemory=OFF
     -DFEATURE_systemsemaphore=OFF
-    # Without the system locale QLocale reads only its own tables, as the engine asks it
-    # to, and QVariant with every type it converts stays out of the link: a quarter of
-    # the download. Qt's own debug, info and warning messages would reach no one.
-    "-DQT_EXTRA_DEFINES=QT_NO_SYSTEMLOCALE;QT_NO_DEBUG_OUTPUT;QT_NO_INFO_OUTPUT;QT_NO_WARNING_OUTPUT"
+    "-DQT_EXTRA_DEFINES=$defines"
 )
 
 # As for the Windows Qt: a fixed configured prefix, installed under the cache with
@@ -108,6 +109,7 @@ build=$cache/build-qt-$key
 echo "web-qt: building QtCore $qt_version for WebAssembly (static, minimal)."
 echo "web-qt: this takes about 10 minutes on 2 cores; it is cached in $prefix"
 echo "web-qt: configuring (about 5 minutes)"
+# shellcheck source=tools/qt-build.sh
 . "$repo/tools/qt-build.sh"
 build_qt web-qt "" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DCMAKE_TOOLCHAIN_FILE="$toolchain"
 echo "$prefix" >&3
