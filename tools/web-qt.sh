@@ -84,8 +84,10 @@ qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null | sed 
 [ -n "$qt_version" ] || { echo "web-qt: qt6-base-dev-tools is not installed"; exit 1; }
 em_version=$(dpkg-query -W -f='${Version}' emscripten 2>/dev/null || true)
 [ -n "$em_version" ] || { echo "web-qt: emscripten is not installed"; exit 1; }
-key=$(printf '%s\n' "$qt_version" "$em_version" "$recipe" "$configured_prefix" "$source_name" \
-    "$build_name" "${options[@]}" | sha256sum | cut -c1-12)
+# The shared recipe and what it keeps for the notices are part of what the cache holds.
+key=$( (printf '%s\n' "$qt_version" "$em_version" "$recipe" "$configured_prefix" "$source_name" \
+    "$build_name" "${options[@]}"; cat "$repo/tools/qt-build.sh" "$repo/tools/keep-qt-notices.sh") |
+    sha256sum | cut -c1-12)
 root=$cache/qt-$qt_version-wasm-static-$key
 prefix=$root$configured_prefix
 
