@@ -109,7 +109,7 @@ export NODE_PATH=/usr/share/nodejs
 
 build=$cache/build-qt-$key
 echo "web-qt: building QtCore $qt_version for WebAssembly (static, minimal)."
-echo "web-qt: this takes about 10 minutes on 2 cores; it is cached in $prefix"
+echo "web-qt: this takes about 12 minutes on 2 cores; it is cached in $prefix"
 echo "web-qt: configuring (about 5 minutes)"
 # shellcheck source=tools/qt-build.sh
 . "$repo/tools/qt-build.sh"
