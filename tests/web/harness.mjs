@@ -26,7 +26,8 @@ const types = {
 
 // Serves `root` as a static host would. close() also drops open connections, so that
 // the browser finds the network gone rather than a kept-alive socket.
-export async function serveSite(root = siteDir) {
+export async function serveSite(folder = siteDir) {
+    const root = resolve(folder);
     const sockets = new Set();
     const server = createServer((request, response) => {
         const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);

@@ -1,8 +1,12 @@
 // The page in each of the system's browsers, as a user drives it from the keyboard.
 import assert from 'node:assert/strict';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-    activeId, axeViolations, browserNames, fill, launch, openPage, press, results, serveSite,
+    activeId, axeViolations, browserNames, fill, launch, openPage, press, results, serveSite, siteDir,
+    waitReady,
 } from './harness.mjs';
 
 const example = { team: ['500', '600', ''], opponents: ['550', '650', '700'] };
@@ -148,14 +152,18 @@ for (const browserName of browserNames) {
             }
         });
 
-        test('axe-core finds no violation with results shown, nor with the Error dialog open', async () => {
-            await calculateExample(page);
-            assert.deepEqual(await axeViolations(page), []);
-            await fill(page, ['abc', '', ''], ['1', '', '']);
-            await page.click('button[type=submit]');
-            await page.waitForFunction(() => document.getElementById('error').open);
-            assert.deepEqual(await axeViolations(page), []);
-            await press(page, 'Escape');
+        test('axe-core finds no violation with results shown, nor with the Error dialog open, light or dark', async () => {
+            for (const scheme of ['light', 'dark']) {
+                await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+                await calculateExample(page);
+                assert.deepEqual(await axeViolations(page), [], scheme);
+                await fill(page, ['abc', '', ''], ['1', '', '']);
+                await page.click('button[type=submit]');
+                await page.waitForFunction(() => document.getElementById('error').open);
+                assert.deepEqual(await axeViolations(page), [], scheme);
+                await press(page, 'Escape');
+            }
+            await page.emulateMediaFeatures([]);
         });
 
         test('on a phone 360 pixels wide: no sideways scrolling, touch targets of 24 pixels', async () => {
@@ -183,6 +191,34 @@ for (const browserName of browserNames) {
                 assert.deepEqual(await results(dePage), [['1516', '1484'], ['', ''], ['', '']]);
             } finally {
                 await german.close();
+            }
+        });
+
+        test('after the first visit it works offline, and a new version replaces the old on the next visit', async () => {
+            const copy = mkdtempSync(join(tmpdir(), 'vrc-site-'));
+            cpSync(siteDir, copy, { recursive: true });
+            const host = await serveSite(copy);
+            try {
+                const visit = await openPage(browser, host.url);
+                await visit.waitForFunction(() => navigator.serviceWorker.controller !== null);
+
+                const edit = (file, from, to) =>
+                    writeFileSync(join(copy, file), readFileSync(join(copy, file), 'utf8').replace(from, to));
+                edit('index.html', '<h1>', '<h1 data-edition="next">');
+                edit('site-files.js', /version: '([^']*)'/, "version: '$1-next'");
+                await visit.reload();
+                await visit.waitForFunction(() => document.querySelector('h1').dataset.edition === 'next');
+
+                await host.close();
+                await visit.reload();
+                await waitReady(visit);
+                await calculateExample(visit);
+                assert.deepEqual(await results(visit), exampleResults);
+                assert.equal(await visit.evaluate(() => document.querySelector('h1').dataset.edition), 'next');
+                await visit.close();
+            } finally {
+                await host.close();
+                rmSync(copy, { recursive: true, force: true });
             }
         });
     });

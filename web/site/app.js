@@ -81,15 +81,8 @@ errorDialog.addEventListener('close', () => {
     boxToFix = null;
 });
 
-let focusBeforeHelp = null;
-helpButton.addEventListener('click', () => {
-    focusBeforeHelp = document.activeElement;
-    aboutDialog.showModal();
-});
-aboutDialog.addEventListener('close', () => {
-    (focusBeforeHelp ?? helpButton).focus();
-    focusBeforeHelp = null;
-});
+// The dialog gives the focus back to whatever held it when it opened.
+helpButton.addEventListener('click', () => aboutDialog.showModal());
 
 // Copying a focused result copies its number alone, unless the user has selected text.
 function focusedResult() {
