@@ -66,8 +66,8 @@ export async function serveSite(folder = siteDir) {
 
 export const browserNames = (process.env.VRC_BROWSERS ?? 'chromium,firefox').split(',');
 
-// Starts Debian's browser headless with a fresh profile in the given language.
-export async function launch(name, language = 'en-US') {
+// Starts Debian's browser headless with a fresh profile, in the given language and colour scheme.
+export async function launch(name, { language = 'en-US', scheme = 'light' } = {}) {
     const profile = mkdtempSync(join(tmpdir(), `vrc-${name}-`));
     const common = { headless: true, userDataDir: profile, protocolTimeout: 60_000 };
     const browser =
@@ -76,7 +76,10 @@ export async function launch(name, language = 'en-US') {
                   ...common,
                   browser: 'firefox',
                   executablePath: '/usr/bin/firefox-esr',
-                  extraPrefsFirefox: { 'intl.accept_languages': language },
+                  extraPrefsFirefox: {
+                      'intl.accept_languages': language,
+                      'layout.css.prefers-color-scheme.content-override': scheme === 'dark' ? 0 : 1,
+                  },
               })
             : await puppeteer.launch({
                   ...common,
@@ -91,6 +94,7 @@ export async function launch(name, language = 'en-US') {
                       '--disable-component-update',
                       '--disable-sync',
                       `--accept-lang=${language}`,
+                      ...(scheme === 'dark' ? ['--force-dark-mode'] : []),
                   ],
               });
     const close = browser.close.bind(browser);
