@@ -24,11 +24,13 @@ const types = {
     '.svg': 'image/svg+xml',
 };
 
-// Serves `root` as a static host would. close() also drops open connections, so that
-// the browser finds the network gone rather than a kept-alive socket.
+// Serves `root` as a static host would, noting each file it serves in `served`. close()
+// also drops open connections, so that the browser finds the network gone rather than a
+// kept-alive socket.
 export async function serveSite(folder = siteDir) {
     const root = resolve(folder);
     const sockets = new Set();
+    const served = [];
     const server = createServer((request, response) => {
         const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
         let file = resolve(root, `.${path.endsWith('/') ? `${path}index.html` : path}`);
@@ -47,6 +49,7 @@ export async function serveSite(folder = siteDir) {
             'Content-Type': types[extname(file)] ?? 'application/octet-stream',
             'Cache-Control': 'no-cache',
         });
+        served.push(file);
         createReadStream(file).pipe(response);
     });
     server.on('connection', (socket) => {
@@ -56,6 +59,8 @@ export async function serveSite(folder = siteDir) {
     await new Promise((done) => server.listen(0, '127.0.0.1', done));
     return {
         url: `http://127.0.0.1:${server.address().port}/`,
+        root,
+        served,
         close: () =>
             new Promise((done) => {
                 server.close(done);
