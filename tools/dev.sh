@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, then starts the program (run), runs every
 # test (test), or cross-builds and tests the Windows program under Wine and
-# leaves its installer and zip in build-windows/ (windows). Works on a fresh
-# Debian 12 machine as root or with sudo.
+# leaves its installer and zip in build-windows/ (windows), or builds and tests the web
+# edition and leaves its site in build-web/site/ (web). Works on a fresh Debian 12
+# machine as root or with sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
 case "$mode" in
-run | test | windows) ;;
+run | test | windows | web) ;;
 *)
-    echo "usage: bash tools/dev.sh run|test|windows" >&2
+    echo "usage: bash tools/dev.sh run|test|windows|web" >&2
     exit 2
     ;;
 esac
@@ -25,6 +26,11 @@ fi
 if [ "$mode" = windows ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
         wine64 nsis xvfb openbox xdotool x11-utils python3-pefile)
+fi
+if [ "$mode" = web ]; then
+    packages+=(emscripten wabt qt6-base-dev-tools dpkg-dev)
+    # Any node of version 18 or later will do; Debian's only where there is none.
+    command -v node >/dev/null || packages+=(nodejs)
 fi
 
 missing=()
@@ -42,6 +48,9 @@ fi
 
 if [ "$mode" = windows ]; then
     exec bash tools/windows.sh
+fi
+if [ "$mode" = web ]; then
+    exec bash tools/web.sh
 fi
 
 cmake --preset default

@@ -7,7 +7,8 @@
 #     VRC_WINDOWS_QT=$(bash tools/windows-qt.sh)
 #
 # Needs: g++-mingw-w64-x86-64-posix, qt6-base-dev-tools (host moc/rcc/uic of the
-# same version), cmake, ninja-build, dpkg-dev. tools/dev.sh installs them.
+# same version), cmake, ninja-build, dpkg-dev. tools/dev.sh installs them. The source
+# comes from tools/qt-source.sh.
 set -euo pipefail
 # Everything below talks on standard error; the prefix alone goes to the caller's output.
 exec 3>&1 1>&2
@@ -66,35 +67,7 @@ if [ -f "$root/.complete" ]; then
     exit 0
 fi
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo=sudo
-
-# Source packages need a deb-src entry; add one mirroring the binary sources.
-if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    echo "windows-qt: adding deb-src entries for the configured Debian sources"
-    {
-        for f in /etc/apt/sources.list.d/*.sources; do
-            [ -f "$f" ] && sed -E 's/^Types:.*/Types: deb-src/' "$f" && echo
-        done
-    } | $sudo tee /etc/apt/sources.list.d/vornratingcalc-deb-src.sources >/dev/null
-    if [ -f /etc/apt/sources.list ]; then
-        sed -nE 's/^deb[[:space:]]/deb-src /p' /etc/apt/sources.list |
-            $sudo tee /etc/apt/sources.list.d/vornratingcalc-deb-src.list >/dev/null
-    fi
-    $sudo apt-get update -qq
-fi
-
-src_root=$cache/src
-mkdir -p "$src_root"
-src=$(find "$src_root" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
-if [ -z "$src" ] || [ ! -f "$src/.unpacked" ]; then
-    echo "windows-qt: fetching the qt6-base $qt_version source package"
-    rm -rf "${src_root:?}"/*
-    (cd "$src_root" && apt-get source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)")
-    src=$(find "$src_root" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
-    [ -n "$src" ] || { echo "windows-qt: the source package did not unpack"; exit 1; }
-    touch "$src/.unpacked"
-fi
+src=$(bash "$repo/tools/qt-source.sh")
 
 build=$cache/build-qt-$key
 # Time stamps Qt's tools write (rcc's file times) come from the source package's own date,

@@ -1,0 +1,38 @@
+# Assembles the site: the page's sources, the engine files and the licences, then stamps
+# the service worker with the site's version, so that browsers replace a cached site
+# whenever any file of it changes.
+#
+#   cmake -DSITE=dir -DPAGE=dir -DFILES=file;file... -P assemble_site.cmake
+#
+# Every "@SITE_VERSION@" in sw.js becomes a hash of all the other files, names and
+# contents; site-files.json lists them, with that version, for the worker to cache.
+file(REMOVE_RECURSE ${SITE})
+file(MAKE_DIRECTORY ${SITE})
+if(EXISTS ${PAGE})
+    file(COPY ${PAGE}/ DESTINATION ${SITE})
+endif()
+foreach(extra IN LISTS FILES)
+    if(EXISTS ${extra})
+        file(COPY ${extra} DESTINATION ${SITE})
+    endif()
+endforeach()
+
+file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(digests "")
+set(names "")
+foreach(name IN LISTS files)
+    file(SHA256 ${SITE}/${name} digest)
+    string(APPEND digests "${name} ${digest}\n")
+    list(APPEND names "\"${name}\"")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 version)
+list(JOIN names ", " names)
+file(WRITE ${SITE}/site-files.json "{\"version\": \"${version}\", \"files\": [${names}]}\n")
+if(EXISTS ${SITE}/sw.js)
+    file(READ ${SITE}/sw.js worker)
+    string(REPLACE "@SITE_VERSION@" ${version} worker "${worker}")
+    file(WRITE ${SITE}/sw.js "${worker}")
+endif()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/entry_validation.h"
+#include "engine/rating_calculation.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace vrc::web {
+
+// Which box a refusal sends the user back to.
+enum class Group { Team = 0, Opponents = 1 };
+
+enum class Problem { NotNumeric = 0, OutOfRange = 1, NoRating = 2, NewRatingOutOfRange = 3 };
+
+// One calculation as the web page shows it: the rows and amounts, or the refusal
+// with the box to fix.
+struct WebAnswer {
+    bool ok = false;
+    engine::TeamRatings rows{};
+    engine::RatingResult result{};
+    Problem problem = Problem::NotNumeric;
+    QString message;
+    Group group = Group::Team;
+    int row = 0;
+};
+
+// localeTag is a browser's language tag ("de-DE", "en", "ar-EG"), read as QLocale
+// reads a name.
+[[nodiscard]] WebAnswer Answer(QStringView localeTag, const engine::RatingEntrySet &entries);
+
+} // namespace vrc::web
