@@ -3,7 +3,7 @@ import assert from 'node:assert/strict';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { after, before, beforeEach, describe, test } from 'node:test';
 import {
     activeId, axeViolations, browserNames, fill, launch, openPage, press, results, serveSite, siteDir,
     waitReady,
@@ -78,6 +78,11 @@ for (const browserName of browserNames) {
         after(async () => {
             await browser?.close();
             await site?.close();
+        });
+        // Each test starts from a freshly loaded page, whatever the one before left open.
+        beforeEach(async () => {
+            await page.goto(site.url);
+            await waitReady(page);
         });
 
         test('Enter in a box calculates the worked example', async () => {
@@ -209,7 +214,7 @@ for (const browserName of browserNames) {
                 const edit = (file, from, to) =>
                     writeFileSync(join(copy, file), readFileSync(join(copy, file), 'utf8').replace(from, to));
                 edit('index.html', '<h1>', '<h1 data-edition="next">');
-                edit('site-files.js', /version: '([^']*)'/, "version: '$1-next'");
+                edit('sw.js', /siteVersion = '([^']*)'/, "siteVersion = '$1-next'");
                 await visit.reload();
                 await visit.waitForFunction(() => document.querySelector('h1').dataset.edition === 'next');
 

@@ -1,18 +1,28 @@
-// Keeps the whole site for use without a network. The site's assembly writes site-files.js;
-// a change to any file changes its version, which makes the browser install this worker
-// afresh, keep the new files and drop the old ones.
-importScripts('site-files.js');
-
-const cacheName = `vornratingcalc-${self.siteFiles.version}`;
+// Keeps the whole site for use without a network. The site's assembly stamps the version,
+// a hash of every other file, into this worker: any change to the site makes the browser
+// install it afresh, keep the new files (listed in site-files.json) and drop the old ones.
+const siteVersion = '@SITE_VERSION@';
+const cacheName = `vornratingcalc-${siteVersion}`;
 const scope = new URL(self.registration.scope);
 const page = new URL('index.html', scope).href;
 
+// Revalidated, so that an older file in the HTTP cache cannot slip into the new version.
+const fresh = (file) => fetch(new Request(file, { cache: 'no-cache' }));
+
 self.addEventListener('install', (event) => {
     event.waitUntil(
-        caches
-            .open(cacheName)
-            // Revalidated, so that a cached copy of an older file cannot slip into the new version.
-            .then((cache) => cache.addAll(self.siteFiles.files.map((file) => new Request(file, { cache: 'no-cache' }))))
+        fresh('site-files.json')
+            .then((response) => response.json())
+            .then(async ({ files }) => {
+                const cache = await caches.open(cacheName);
+                await Promise.all(files.map(async (file) => {
+                    const response = await fresh(file);
+                    if (!response.ok) {
+                        throw new Error(`${file}: ${response.status}`);
+                    }
+                    await cache.put(file, response);
+                }));
+            })
             .then(() => self.skipWaiting()),
     );
 });
