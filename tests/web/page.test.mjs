@@ -203,6 +203,13 @@ for (const browserName of browserNames) {
             }
         });
 
+        test('Chromium finds it installable as an app', { skip: browserName !== 'chromium' }, async () => {
+            await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+            const devtools = await page.createCDPSession();
+            const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
+            assert.deepEqual(installabilityErrors, []);
+        });
+
         test('after the first visit it works offline, and a new version replaces the old on the next visit', async () => {
             const copy = mkdtempSync(join(tmpdir(), 'vrc-site-'));
             cpSync(siteDir, copy, { recursive: true });

@@ -51,11 +51,18 @@ async function calculate() {
         reportError('The calculator could not be loaded. Reload the page to try again.', null);
         return;
     }
-    const answer = engine.calculate(
-        navigator.language,
-        boxes.team.map((box) => box.value),
-        boxes.opponents.map((box) => box.value),
-    );
+    let answer;
+    try {
+        answer = engine.calculate(
+            navigator.language,
+            boxes.team.map((box) => box.value),
+            boxes.opponents.map((box) => box.value),
+        );
+    } catch (fault) {
+        // A fault in the engine, never an entry error: say so, and keep what is on the page.
+        reportError(`The calculation failed: ${fault.message}`, null);
+        return;
+    }
     if (answer.ok) {
         showResults(answer.rows);
     } else {
