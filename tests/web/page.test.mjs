@@ -16,27 +16,27 @@ const refusals = [
     {
         name: 'letters in an opponent box',
         team: ['500', '600', ''], opponents: ['550', 'abc', '700'],
-        message: 'You must enter a numeric value for rating', focus: 'opponents-1', close: 'Enter',
+        message: 'You must enter a numeric value for rating', focus: 'opponents-1', ask: 'Enter', close: 'Enter',
     },
     {
         name: 'no team rating',
         team: ['', '', ''], opponents: ['550', '650', '700'],
-        message: 'You must enter at least one player and one opponent', focus: 'team-0', close: 'Escape',
+        message: 'You must enter at least one player and one opponent', focus: 'team-0', ask: 'click', close: 'Escape',
     },
     {
         name: 'no opponent rating',
         team: ['500', '600', ''], opponents: ['', '', ''],
-        message: 'You must enter at least one player and one opponent', focus: 'opponents-0', close: 'Enter',
+        message: 'You must enter at least one player and one opponent', focus: 'opponents-0', ask: 'Enter', close: 'Enter',
     },
     {
         name: 'a rating out of range',
         team: ['500', '600', '40000'], opponents: ['550', '650', '700'],
-        message: 'You must enter a rating between -32768 and 32767', focus: 'team-2', close: 'Escape',
+        message: 'You must enter a rating between -32768 and 32767', focus: 'team-2', ask: 'click', close: 'Escape',
     },
     {
         name: 'a new rating out of range',
         team: ['0', '32767', ''], opponents: ['32767', '', ''],
-        message: 'The new rating would be outside the range -32768 to 32767', focus: 'team-1', close: 'Enter',
+        message: 'The new rating would be outside the range -32768 to 32767', focus: 'team-1', ask: 'Enter', close: 'Enter',
     },
 ];
 
@@ -94,7 +94,12 @@ for (const browserName of browserNames) {
             for (const refusal of refusals) {
                 await calculateExample(page);
                 await fill(page, refusal.team, refusal.opponents);
-                await page.click('button[type=submit]');
+                if (refusal.ask === 'Enter') {
+                    await page.focus('#team-0');
+                    await press(page, 'Enter');
+                } else {
+                    await page.click('#calculate');
+                }
                 await page.waitForFunction(() => document.getElementById('error').open);
                 const shown = await page.evaluate(() => ({
                     title: document.getElementById('error-title').textContent,
