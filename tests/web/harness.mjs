@@ -118,8 +118,12 @@ export async function openPage(browser, url) {
     return page;
 }
 
+// Waits until `condition` (run in the page, given `argument`) holds.
+export const waitFor = (page, condition, argument) =>
+    page.waitForFunction(condition, {}, argument);
+
 export const waitReady = (page) =>
-    page.waitForFunction(() => document.documentElement.dataset.engine === 'ready');
+    waitFor(page, () => document.documentElement.dataset.engine === 'ready');
 
 // Types the six boxes (team, then opponents) as a user would, replacing what they held.
 export async function fill(page, team, opponents) {
@@ -139,6 +143,10 @@ export const results = (page) =>
         document.getElementById(`win-${row}`).textContent,
         document.getElementById(`lose-${row}`).textContent,
     ]));
+
+// The six boxes' texts, team then opponents.
+export const typed = (page) =>
+    page.evaluate(() => [...document.querySelectorAll('input')].map((box) => box.value));
 
 export const activeId = (page) => page.evaluate(() => document.activeElement?.id ?? '');
 

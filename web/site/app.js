@@ -72,9 +72,7 @@ async function calculate() {
 
 form.addEventListener('submit', (event) => {
     event.preventDefault();
-    if (!errorDialog.open) {
-        calculate();
-    }
+    calculate();
 });
 
 // The form's own reset empties the boxes and the results; the caret then starts again at the top.
