@@ -23,9 +23,8 @@ const engineReady = import('./engine.js')
         performance.mark('vrc-ready');
         return engine;
     });
-engineReady.catch(() => {
-    document.documentElement.dataset.engine = 'failed';
-});
+// A failed load is reported when Calculate asks for the engine.
+const engineSettled = engineReady.catch(() => {});
 
 // Where the focus goes once the Error dialog is closed.
 let boxToFix = null;
@@ -114,7 +113,8 @@ if ('serviceWorker' in navigator) {
             location.reload();
         }
     });
-    engineReady.finally(() =>
+    // Not before the engine has loaded: the worker asks for every file of the site.
+    engineSettled.then(() =>
         navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' }).catch(() => {}),
     );
 }
