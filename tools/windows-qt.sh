@@ -8,7 +8,7 @@
 #
 # Needs: g++-mingw-w64-x86-64-posix, qt6-base-dev-tools (host moc/rcc/uic of the
 # same version), cmake, ninja-build, dpkg-dev. tools/dev.sh installs them. The source
-# comes from tools/qt-source.sh.
+# comes from tools/qt-source.sh, the build recipe from tools/qt-build.sh.
 set -euo pipefail
 # Everything below talks on standard error; the prefix alone goes to the caller's output.
 exec 3>&1 1>&2
@@ -70,32 +70,9 @@ fi
 src=$(bash "$repo/tools/qt-source.sh")
 
 build=$cache/build-qt-$key
-# Time stamps Qt's tools write (rcc's file times) come from the source package's own date,
-# so the libraries do not change with the day they were built.
-SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Timestamp)
-export SOURCE_DATE_EPOCH
-prefix_maps="-ffile-prefix-map=$src=$source_name -ffile-prefix-map=$build=$build_name"
-rm -rf "$build" "$root"
 echo "windows-qt: building Qt $qt_version for Windows (static, minimal)."
 echo "windows-qt: this takes about 30 minutes on 2 cores; it is cached in $prefix"
 echo "windows-qt: configuring (under a minute)"
-cmake -S "$src" -B "$build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_INSTALL_PREFIX="$configured_prefix" \
-    -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    "${options[@]}" \
-    "-DCMAKE_C_FLAGS=$section_flags $prefix_maps" \
-    "-DCMAKE_CXX_FLAGS=$section_flags $prefix_maps" >"$cache/configure-$key.log" 2>&1 ||
-    { tail -n 40 "$cache/configure-$key.log"; exit 1; }
-# Ninja's status: steps done of all, the share done and the seconds so far. On a terminal
-# it is one line that keeps changing; in a log, one line a step.
-echo "windows-qt: compiling"
-NINJA_STATUS="[%f/%t %p, %e s] " cmake --build "$build" --parallel "$(nproc)"
-echo "windows-qt: installing into $prefix"
-DESTDIR=$root cmake --install "$build" >/dev/null
-bash "$repo/tools/keep-qt-notices.sh" "$src" "$build" "$prefix/share/vornratingcalc-notices" \
-    "${options[@]}"
-touch "$root/.complete"
-rm -rf "$build"
+. "$repo/tools/qt-build.sh"
+build_qt windows-qt "$section_flags" -DCMAKE_TOOLCHAIN_FILE="$toolchain"
 echo "$prefix" >&3

@@ -7,19 +7,11 @@ const ROWS = 3;
 const PROBLEMS = ['NotNumeric', 'OutOfRange', 'NoRating', 'NewRatingOutOfRange'];
 const GROUPS = ['team', 'opponents'];
 // The answer's slots, in the order engine_exports.cpp fills them.
-const OK = 0;
-const PROBLEM = 1;
-const GROUP = 2;
-const ROW = 3;
-const MESSAGE_TEXT = 4;
-const MESSAGE_LENGTH = 5;
-const TEAM_AVERAGE = 6;
-const OPPONENT_AVERAGE = 7;
-const DIFFERENCE = 8;
-const WIN_CHANGE = 9;
-const LOSS_CHANGE = 10;
-const ROWS_SHOWN = 11;
-const ROW_RESULTS = 12;
+const SLOT = Object.fromEntries([
+    'ok', 'problem', 'group', 'row', 'messageText', 'messageLength', 'teamAverage',
+    'opponentAverage', 'difference', 'winChange', 'lossChange', 'rowsShown', 'rowResults',
+].map((name, index) => [name, index]));
+const AMOUNTS = ['teamAverage', 'opponentAverage', 'difference', 'winChange', 'lossChange'];
 
 function requireBoxes(name, boxes) {
     if (!Array.isArray(boxes) || boxes.length !== ROWS ||
@@ -50,37 +42,34 @@ function calculateWith(module, locale, team, opponents) {
         });
         const slots = module._vrc_calculate(buffer, lengths) / 4;
         // Read only now: the call may have grown memory and replaced the views.
-        answer = module.HEAP32.slice(slots, slots + ROW_RESULTS + 2 * ROWS);
+        answer = module.HEAP32.slice(slots, slots + SLOT.rowResults + 2 * ROWS);
     } finally {
         module._free(buffer);
         module._free(lengths);
     }
 
-    if (!answer[OK]) {
-        const text = answer[MESSAGE_TEXT] / 2;
+    if (!answer[SLOT.ok]) {
+        const text = answer[SLOT.messageText] / 2;
         return {
             ok: false,
-            problem: PROBLEMS[answer[PROBLEM]],
+            problem: PROBLEMS[answer[SLOT.problem]],
             message: String.fromCharCode(
-                ...module.HEAPU16.subarray(text, text + answer[MESSAGE_LENGTH])),
-            group: GROUPS[answer[GROUP]],
-            row: answer[ROW],
+                ...module.HEAPU16.subarray(text, text + answer[SLOT.messageLength])),
+            group: GROUPS[answer[SLOT.group]],
+            row: answer[SLOT.row],
         };
     }
     const rows = [];
     for (let row = 0; row < ROWS; ++row) {
-        rows.push(answer[ROWS_SHOWN] & (1 << row)
-            ? { win: answer[ROW_RESULTS + 2 * row], lose: answer[ROW_RESULTS + 2 * row + 1] }
+        const results = SLOT.rowResults + 2 * row;
+        rows.push(answer[SLOT.rowsShown] & (1 << row)
+            ? { win: answer[results], lose: answer[results + 1] }
             : null);
     }
     return {
         ok: true,
         rows,
-        teamAverage: answer[TEAM_AVERAGE],
-        opponentAverage: answer[OPPONENT_AVERAGE],
-        difference: answer[DIFFERENCE],
-        winChange: answer[WIN_CHANGE],
-        lossChange: answer[LOSS_CHANGE],
+        ...Object.fromEntries(AMOUNTS.map((name) => [name, answer[SLOT[name]]])),
     };
 }
 
