@@ -47,9 +47,9 @@ const tabOrder = [
 
 const resultsShown = (page) => waitFor(page, () => document.getElementById('win-0').textContent);
 
-async function calculateExample(page) {
+async function calculateExample(page, enterIn = 'opponents-2') {
     await fill(page, example.team, example.opponents);
-    await page.focus('#opponents-2');
+    await page.focus(`#${enterIn}`);
     await press(page, 'Enter');
     await resultsShown(page);
 }
@@ -87,9 +87,13 @@ for (const browserName of browserNames) {
             await waitReady(page);
         });
 
-        test('Enter in a box calculates the worked example', async () => {
-            await calculateExample(page);
-            assert.deepEqual(await results(page), exampleResults);
+        test('Enter in an entry or a result box calculates the worked example', async () => {
+            for (const box of ['team-2', 'opponents-0', 'lose-2']) {
+                await page.reload();
+                await waitReady(page);
+                await calculateExample(page, box);
+                assert.deepEqual(await results(page), exampleResults, box);
+            }
         });
 
         test('a refusal: its message, results and typing kept, the box to fix selected',

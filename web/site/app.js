@@ -74,6 +74,14 @@ form.addEventListener('submit', (event) => {
     calculate();
 });
 
+// Calculate is the default button: Enter on a result calculates as well as in an entry box.
+form.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter' && event.target instanceof HTMLOutputElement) {
+        event.preventDefault();
+        form.requestSubmit();
+    }
+});
+
 // The form's own reset empties the boxes and the results; the caret then starts again at the top.
 form.addEventListener('reset', () => boxes.team[0].focus());
 
