@@ -28,9 +28,8 @@ if [ "$mode" = windows ]; then
         wine64 nsis xvfb openbox xdotool x11-utils python3-pefile)
 fi
 if [ "$mode" = web ]; then
+    # emscripten brings node, which runs the web tests too.
     packages+=(emscripten wabt qt6-base-dev-tools dpkg-dev)
-    # Any node of version 18 or later will do; Debian's only where there is none.
-    command -v node >/dev/null || packages+=(nodejs)
     # The page's tests drive the system's browsers; npm fetches their driver and axe-core.
     packages+=(chromium firefox-esr)
     command -v npm >/dev/null || packages+=(npm)

@@ -19,6 +19,10 @@ toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 # keeps text in QString, nothing more. Regular expressions stay: 6.4's configure requires
 # PCRE2 whatever the feature says, and the link drops what nothing calls; so do dates as
 # text, which CBOR needs.
+# Without the system locale QLocale reads only its own tables, as the engine asks it to,
+# and QVariant with every type it converts stays out of the link: three quarters of the
+# download. Qt's own debug, info and warning messages would reach no one.
+defines="QT_NO_SYSTEMLOCALE;QT_NO_DEBUG_OUTPUT;QT_NO_INFO_OUTPUT;QT_NO_WARNING_OUTPUT"
 # Changing any of these starts a new cache entry.
 options=(
     -DCMAKE_BUILD_TYPE=Release
@@ -64,10 +68,7 @@ options=(
     -DFEATURE_xmlstreamwriter=OFF
     -DFEATURE_sharedmemory=OFF
     -DFEATURE_systemsemaphore=OFF
-    # Without the system locale QLocale reads only its own tables, as the engine asks it
-    # to, and QVariant with every type it converts stays out of the link: a quarter of
-    # the download. Qt's own debug, info and warning messages would reach no one.
-    "-DQT_EXTRA_DEFINES=QT_NO_SYSTEMLOCALE;QT_NO_DEBUG_OUTPUT;QT_NO_INFO_OUTPUT;QT_NO_WARNING_OUTPUT"
+    "-DQT_EXTRA_DEFINES=$defines"
 )
 
 # As for the Windows Qt: a fixed configured prefix, installed under the cache with
@@ -83,8 +84,10 @@ qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null | sed 
 [ -n "$qt_version" ] || { echo "web-qt: qt6-base-dev-tools is not installed"; exit 1; }
 em_version=$(dpkg-query -W -f='${Version}' emscripten 2>/dev/null || true)
 [ -n "$em_version" ] || { echo "web-qt: emscripten is not installed"; exit 1; }
-key=$(printf '%s\n' "$qt_version" "$em_version" "$recipe" "$configured_prefix" "$source_name" \
-    "$build_name" "${options[@]}" | sha256sum | cut -c1-12)
+# The shared recipe and what it keeps for the notices are part of what the cache holds.
+key=$( (printf '%s\n' "$qt_version" "$em_version" "$recipe" "$configured_prefix" "$source_name" \
+    "$build_name" "${options[@]}"; cat "$repo/tools/qt-build.sh" "$repo/tools/keep-qt-notices.sh") |
+    sha256sum | cut -c1-12)
 root=$cache/qt-$qt_version-wasm-static-$key
 prefix=$root$configured_prefix
 
@@ -108,6 +111,7 @@ build=$cache/build-qt-$key
 echo "web-qt: building QtCore $qt_version for WebAssembly (static, minimal)."
 echo "web-qt: this takes about 10 minutes on 2 cores; it is cached in $prefix"
 echo "web-qt: configuring (about 5 minutes)"
+# shellcheck source=tools/qt-build.sh
 . "$repo/tools/qt-build.sh"
 build_qt web-qt "" -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DCMAKE_TOOLCHAIN_FILE="$toolchain"
 echo "$prefix" >&3

@@ -73,6 +73,7 @@ build=$cache/build-qt-$key
 echo "windows-qt: building Qt $qt_version for Windows (static, minimal)."
 echo "windows-qt: this takes about 30 minutes on 2 cores; it is cached in $prefix"
 echo "windows-qt: configuring (under a minute)"
+# shellcheck source=tools/qt-build.sh
 . "$repo/tools/qt-build.sh"
 build_qt windows-qt "$section_flags" -DCMAKE_TOOLCHAIN_FILE="$toolchain"
 echo "$prefix" >&3
