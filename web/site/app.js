@@ -95,6 +95,13 @@ errorDialog.addEventListener('close', () => {
 
 // The dialog gives the focus back to whatever held it when it opened.
 helpButton.addEventListener('click', () => aboutDialog.showModal());
+// F1 is Help's key, as on the desktop, in place of the browser's own help.
+document.addEventListener('keydown', (event) => {
+    if (event.key === 'F1' && !errorDialog.open && !aboutDialog.open) {
+        event.preventDefault();
+        aboutDialog.showModal();
+    }
+});
 
 // Copying a focused result copies its number alone, unless the user has selected text.
 function focusedResult() {
