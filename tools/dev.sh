@@ -30,6 +30,9 @@ fi
 if [ "$mode" = web ]; then
     # emscripten brings node, which runs the web tests too.
     packages+=(emscripten wabt qt6-base-dev-tools dpkg-dev)
+    # The page's tests drive the system's browsers; npm fetches their driver and axe-core.
+    packages+=(chromium firefox-esr)
+    command -v npm >/dev/null || packages+=(npm)
 fi
 
 missing=()

@@ -20,6 +20,9 @@ export NODE_PATH=/usr/share/nodejs
 cmake --preset default >/dev/null
 cmake --build --preset default --target vrc_engine_oracle
 
+# The page's browser tests: their npm packages, exactly as locked.
+(cd tests/web && npm ci --no-audit --no-fund)
+
 cmake --preset web
 cmake --build --preset web
 ctest --preset web

@@ -2,10 +2,12 @@
 # the service worker with the site's version, so that browsers replace a cached site
 # whenever any file of it changes.
 #
-#   cmake -DSITE=dir -DPAGE=dir -DFILES=file;file... -P assemble_site.cmake
+#   cmake -DSITE=dir -DPAGE=dir -DFILES=file;file... -DABOUT_VERSION=1.0 -P assemble_site.cmake
 #
+# "@ABOUT_VERSION@" in index.html becomes the version the About text shows.
 # Every "@SITE_VERSION@" in sw.js becomes a hash of all the other files, names and
 # contents; site-files.json lists them, with that version, for the worker to cache.
+cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE})
 if(EXISTS ${PAGE})
@@ -16,6 +18,12 @@ foreach(extra IN LISTS FILES)
         file(COPY ${extra} DESTINATION ${SITE})
     endif()
 endforeach()
+
+if(EXISTS ${SITE}/index.html)
+    file(READ ${SITE}/index.html page)
+    string(REPLACE "@ABOUT_VERSION@" "${ABOUT_VERSION}" page "${page}")
+    file(WRITE ${SITE}/index.html "${page}")
+endif()
 
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
 list(REMOVE_ITEM files sw.js)

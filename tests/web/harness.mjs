@@ -1,0 +1,174 @@
+// What the browser tests share: a static server for the site on 127.0.0.1, the system's
+// browsers driven headless, and small helpers that wait on the page's own state.
+import { createReadStream, readFileSync, statSync } from 'node:fs';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { extname, join, resolve, sep } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const here = new URL('.', import.meta.url).pathname;
+
+export const siteDir = resolve(process.env.VRC_SITE_DIR ?? join(here, '../../build-web/site'));
+
+const types = {
+    '.html': 'text/html; charset=utf-8',
+    '.js': 'text/javascript; charset=utf-8',
+    '.css': 'text/css; charset=utf-8',
+    '.wasm': 'application/wasm',
+    '.webmanifest': 'application/manifest+json',
+    '.json': 'application/json',
+    '.txt': 'text/plain; charset=utf-8',
+    '.png': 'image/png',
+    '.jpg': 'image/jpeg',
+    '.svg': 'image/svg+xml',
+};
+
+// Serves `root` as a static host would, noting each file it serves in `served`. close()
+// also drops open connections, so that the browser finds the network gone rather than a
+// kept-alive socket.
+export async function serveSite(folder = siteDir) {
+    const root = resolve(folder);
+    const sockets = new Set();
+    const served = [];
+    const server = createServer((request, response) => {
+        const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+        let file = resolve(root, `.${path.endsWith('/') ? `${path}index.html` : path}`);
+        if (!file.startsWith(root + sep)) {
+            file = '';
+        }
+        try {
+            if (!statSync(file).isFile()) {
+                throw new Error('not a file');
+            }
+        } catch {
+            response.writeHead(404).end();
+            return;
+        }
+        response.writeHead(200, {
+            'Content-Type': types[extname(file)] ?? 'application/octet-stream',
+            'Cache-Control': 'no-cache',
+        });
+        served.push(file);
+        createReadStream(file).pipe(response);
+    });
+    server.on('connection', (socket) => {
+        sockets.add(socket);
+        socket.on('close', () => sockets.delete(socket));
+    });
+    await new Promise((done) => server.listen(0, '127.0.0.1', done));
+    return {
+        url: `http://127.0.0.1:${server.address().port}/`,
+        root,
+        served,
+        close: () =>
+            new Promise((done) => {
+                server.close(done);
+                sockets.forEach((socket) => socket.destroy());
+            }),
+    };
+}
+
+export const browserNames = (process.env.VRC_BROWSERS ?? 'chromium,firefox').split(',');
+
+// Starts Debian's browser headless with a fresh profile, in the given language and colour scheme.
+export async function launch(name, { language = 'en-US', scheme = 'light' } = {}) {
+    const profile = mkdtempSync(join(tmpdir(), `vrc-${name}-`));
+    const common = { headless: true, userDataDir: profile, protocolTimeout: 60_000 };
+    const browser =
+        name === 'firefox'
+            ? await puppeteer.launch({
+                  ...common,
+                  browser: 'firefox',
+                  executablePath: '/usr/bin/firefox-esr',
+                  extraPrefsFirefox: {
+                      'intl.accept_languages': language,
+                      'layout.css.prefers-color-scheme.content-override': scheme === 'dark' ? 0 : 1,
+                  },
+              })
+            : await puppeteer.launch({
+                  ...common,
+                  browser: 'chrome',
+                  executablePath: '/usr/bin/chromium',
+                  args: [
+                      '--no-sandbox',
+                      '--disable-gpu',
+                      '--disable-quic',
+                      '--no-first-run',
+                      '--disable-background-networking',
+                      '--disable-component-update',
+                      '--disable-sync',
+                      `--accept-lang=${language}`,
+                      ...(scheme === 'dark' ? ['--force-dark-mode'] : []),
+                  ],
+              });
+    const close = browser.close.bind(browser);
+    browser.close = async () => {
+        await close();
+        rmSync(profile, { recursive: true, force: true });
+    };
+    return browser;
+}
+
+// Opens the page and waits until it can calculate.
+export async function openPage(browser, url) {
+    const page = await browser.newPage();
+    await page.goto(url);
+    await waitReady(page);
+    return page;
+}
+
+// Waits until `condition` (run in the page, given `argument`) holds.
+export const waitFor = (page, condition, argument) =>
+    page.waitForFunction(condition, {}, argument);
+
+export const waitReady = (page) =>
+    waitFor(page, () => document.documentElement.dataset.engine === 'ready');
+
+// Types the six boxes (team, then opponents) as a user would, replacing what they held.
+export async function fill(page, team, opponents) {
+    const boxes = [...team.map((text, row) => [`team-${row}`, text]),
+        ...opponents.map((text, row) => [`opponents-${row}`, text])];
+    for (const [id, text] of boxes) {
+        await page.evaluate((box) => { document.getElementById(box).value = ''; }, id);
+        if (text !== '') {
+            await page.type(`#${id}`, text);
+        }
+    }
+}
+
+// The six results, win then loss of each row, as their text.
+export const results = (page) =>
+    page.evaluate(() => [0, 1, 2].map((row) => [
+        document.getElementById(`win-${row}`).textContent,
+        document.getElementById(`lose-${row}`).textContent,
+    ]));
+
+// The six boxes' texts, team then opponents.
+export const typed = (page) =>
+    page.evaluate(() => [...document.querySelectorAll('input')].map((box) => box.value));
+
+export const activeId = (page) => page.evaluate(() => document.activeElement?.id ?? '');
+
+export async function press(page, key, modifier) {
+    if (modifier) {
+        await page.keyboard.down(modifier);
+    }
+    await page.keyboard.press(key);
+    if (modifier) {
+        await page.keyboard.up(modifier);
+    }
+}
+
+const axeSource = readFileSync(join(here, 'node_modules/axe-core/axe.min.js'), 'utf8');
+
+// The rules axe-core breaks, with the markup at fault.
+export async function axeViolations(page) {
+    if (!(await page.evaluate(() => 'axe' in window))) {
+        await page.evaluate(axeSource);
+    }
+    return page.evaluate(async () => {
+        const { violations } = await window.axe.run(document);
+        return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.html).join(' | ')}`);
+    });
+}
