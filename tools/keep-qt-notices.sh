@@ -11,8 +11,27 @@ shift 3
 echo "keep-qt-notices: keeping what the licence notices need in $notices" >&2
 rm -rf "$notices"
 mkdir -p "$notices/source"
-ninja -C "$build" -t deps | sed -e "s|$src/||" -e 's/, deps mtime .*//' | grep -v '^    /' |
-    gzip -n >"$notices/object-sources.txt.gz"
+# A resource object's one source is rcc's output in the build; what it embeds is what
+# that output was made from.
+ninja -C "$build" -t deps | python3 -c '
+import re, subprocess, sys
+src, build = sys.argv[1] + "/", sys.argv[2] + "/"
+made_from = {}
+def inputs(path):
+    if path not in made_from:
+        query = subprocess.run(["ninja", "-C", build, "-t", "query", path[len(build):]],
+                               capture_output=True, text=True, check=True).stdout
+        made_from[path] = re.findall(r"^    (/\S+)$", query.split("  outputs:")[0], re.M)
+    return made_from[path]
+for line in sys.stdin:
+    if not line.startswith(" "):
+        print(re.sub(r", deps mtime .*", "", line.rstrip("\n")))
+        continue
+    path = line.strip()
+    for source in inputs(path) if path.startswith(build) and "/.rcc/" in path else [path]:
+        if source.startswith(src):
+            print("    " + source[len(src):])
+' "$src" "$build" | gzip -n >"$notices/object-sources.txt.gz"
 cd "$src"
 find . -name qt_attribution.json -not -path './debian/*' -print0 | LC_ALL=C sort -z |
     while IFS= read -r -d '' json; do
@@ -25,9 +44,11 @@ import json, sys
 # Some records hold raw control characters in their strings.
 records = json.loads(open(sys.argv[1], encoding="utf-8").read(), strict=False)
 for record in records if isinstance(records, list) else [records]:
-    for name in record.get("LicenseFile", "").split(";"):
-        if name.strip():
-            print(name.strip())
+    for key in ("LicenseFile", "LicenseFiles", "CopyrightFile"):
+        names = record.get(key) or []
+        for name in names.split(";") if isinstance(names, str) else names:
+            if name.strip():
+                print(name.strip())
 PY
             if [ -f "$dir/$licence" ]; then
                 mkdir -p "$notices/source/$(dirname "$dir/$licence")"
