@@ -48,7 +48,7 @@ def read_linked(path, cwd):
     linked = set()
 
     def absolute(p):
-        return os.path.normpath(os.path.join(cwd, p))
+        return os.path.realpath(os.path.join(cwd, p))
 
     in_members = False
     for line in lines:
@@ -380,10 +380,10 @@ def main(argv):
         parser.error("--out is needed unless --list is given")
 
     try:
-        notices_dir = os.path.abspath(args.qt_notices)
+        notices_dir = os.path.realpath(args.qt_notices)
         prefix = os.path.dirname(os.path.dirname(notices_dir))
         linked = read_linked(args.linked, os.getcwd())
-        own = [os.path.abspath(d) + os.sep for d in args.own]
+        own = [os.path.realpath(d) + os.sep for d in args.own]
         others = [debian_package(p) for p in args.debian_package]
         others += [component_file(p) for p in args.component_file]
 
