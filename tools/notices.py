@@ -26,6 +26,7 @@ import subprocess
 import sys
 
 RULE = "=" * 78
+COMMON_LICENCE = re.compile(r"/usr/share/common-licenses/([A-Za-z][\w+-]*(?:\.\d+)*)")
 
 
 class NoticeError(Exception):
@@ -282,7 +283,7 @@ def section(title, marker=None):
     return [RULE, title] + ([marker] if marker else []) + [RULE, ""]
 
 
-def compose(args, qt_targets_used, qt_records, others, source_dir, notices_dir):
+def compose(args, qt_targets_used, qt_records, others, notices_dir):
     out = []
     program = args.program
     out += [f"{program}: licences and notices", "",
@@ -321,8 +322,9 @@ def compose(args, qt_targets_used, qt_records, others, source_dir, notices_dir):
     licence_root = os.path.join(notices_dir, "source")
     if qt_records:
         out += section(f"{n}. Code bundled with Qt and linked in")
-        for ident, (folder, record) in sorted(qt_records.items(),
-                                              key=lambda i: (i[1][1].get("Name", i[0]).lower(), i[0])):
+        by_name = sorted(qt_records.items(),
+                         key=lambda i: (i[1][1].get("Name", i[0]).lower(), i[0]))
+        for ident, (folder, record) in by_name:
             name = record.get("Name", ident)
             version = record.get("Version", "")
             out += [f"--- {name}{' ' + version if version else ''}", f"qt-attribution: {ident}",
@@ -344,7 +346,7 @@ def compose(args, qt_targets_used, qt_records, others, source_dir, notices_dir):
         out += [RULE, f"{n}. " + ", ".join(f"{c['name']} {c['version']}" for c in group)]
         out += [f"{c['kind']}: {c['id']}" for c in group] + [RULE, ""]
         out += sorted({f"Source: {c['source']}" for c in group}) + ["", text.rstrip(), ""]
-        referenced |= set(re.findall(r"/usr/share/common-licenses/([A-Za-z][\w+-]*(?:\.\d+)*)", text))
+        referenced |= set(COMMON_LICENCE.findall(text))
         n += 1
 
     out += section(f"{n}. GNU Lesser General Public License version 3")
@@ -411,8 +413,7 @@ def main(argv):
             lines += sorted(f"{c['kind']}: {c['id']}" for c in others)
             print("\n".join(lines))
             return 0
-        text = compose(args, targets, qt_records, others,
-                       os.path.join(notices_dir, "source"), notices_dir)
+        text = compose(args, targets, qt_records, others, notices_dir)
     except NoticeError as e:
         print(f"notices: {e}", file=sys.stderr)
         return 1

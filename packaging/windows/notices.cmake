@@ -7,7 +7,8 @@ set(VRC_LINK_MAP ${CMAKE_CURRENT_BINARY_DIR}/${VRC_COMMAND_NAME}.map)
 # What tools/windows-qt.sh keeps beside the Qt it builds.
 set(VRC_QT_NOTICES ${QT6_INSTALL_PREFIX}/share/vornratingcalc-notices)
 if(NOT EXISTS ${VRC_QT_NOTICES}/object-sources.txt.gz)
-    message(FATAL_ERROR "${VRC_QT_NOTICES} is missing: build the Windows Qt with tools/windows-qt.sh")
+    message(FATAL_ERROR
+        "${VRC_QT_NOTICES} is missing: build the Windows Qt with tools/windows-qt.sh")
 endif()
 
 target_link_options(VornRatingCalc PRIVATE -Wl,-Map=${VRC_LINK_MAP})

@@ -17,9 +17,11 @@ OBJECTS = {
         ["src/corelib/text/qstring.cpp", "src/corelib/text/qunicodetables_p.h"],
     "src/corelib/CMakeFiles/Core.dir/io/qfile.cpp.obj": ["src/corelib/io/qfile.cpp"],
     "src/corelib/CMakeFiles/Core.dir/empty.cpp.obj": [],
-    "src/3rdparty/ft/CMakeFiles/BundledFt.dir/src/bdf/bdf.c.obj": ["src/3rdparty/ft/src/bdf/bdf.c"],
-    "src/3rdparty/ft/CMakeFiles/BundledFt.dir/src/base/base.c.obj": ["src/3rdparty/ft/src/base/base.c"],
-    "src/gui/CMakeFiles/Gui_resources_1.dir/.rcc/qrc_qpdf.cpp.obj": ["src/3rdparty/icc/sRGB.icc"],
+    "src/3rdparty/ft/CMakeFiles/BundledFt.dir/src/bdf/bdf.c.obj":
+        ["src/3rdparty/ft/src/bdf/bdf.c"],
+    "src/3rdparty/ft/CMakeFiles/BundledFt.dir/src/base/base.c.obj":
+        ["src/3rdparty/ft/src/base/base.c"],
+    "src/gui/CMakeFiles/Gui_resources_1.dir/qrc_qpdf.cpp.obj": ["src/3rdparty/icc/sRGB.icc"],
 }
 ATTRIBUTIONS = {
     "src/corelib/text": [{"Id": "ucd", "Files": "qunicodetables_p.h qunicodetables.cpp",
@@ -36,7 +38,7 @@ set_target_properties(Qt6::BundledFt PROPERTIES
   IMPORTED_LOCATION_RELEASE "${_IMPORT_PREFIX}/lib/libQt6BundledFt.a"
   )
 set_target_properties(Qt6::Gui_resources_1 PROPERTIES
-  IMPORTED_OBJECTS_RELEASE "${_IMPORT_PREFIX}/lib/objects-Release/Gui_resources_1/.rcc/qrc_qpdf.cpp.obj"
+  IMPORTED_OBJECTS_RELEASE "${_IMPORT_PREFIX}/lib/objects-Release/Gui_resources_1/qrc_qpdf.cpp.obj"
   )
 """
 
@@ -58,20 +60,23 @@ class Notices(unittest.TestCase):
         os.makedirs(cls.kept)
         with gzip.open(os.path.join(cls.kept, "object-sources.txt.gz"), "wt") as f:
             for obj, sources in OBJECTS.items():
-                f.write(f"{obj}: #deps {len(sources)}\n" + "".join(f"    {s}\n" for s in sources) + "\n")
+                f.write(f"{obj}: #deps {len(sources)}\n")
+                f.writelines(f"    {s}\n" for s in sources)
         for folder, records in ATTRIBUTIONS.items():
-            write(os.path.join(cls.kept, "source", folder, "qt_attribution.json"), json.dumps(records))
+            folder = os.path.join(cls.kept, "source", folder)
+            write(os.path.join(folder, "qt_attribution.json"), json.dumps(records))
             for record in records:
                 for name in [record.get("LicenseFile")] + record.get("LicenseFiles", []):
                     if name:
-                        write(os.path.join(cls.kept, "source", folder, name), f"text of {name}\n")
+                        write(os.path.join(folder, name), f"text of {name}\n")
         for name in ("LGPL-3.0-only.txt", "GPL-3.0-only.txt"):
             write(os.path.join(cls.kept, "source", "LICENSES", name), f"text of {name}\n")
         write(os.path.join(cls.kept, "configuration.txt"), "qt6-base 6.4.2+dfsg-10\n-DX=ON\n")
         cls.runtime = os.path.join(root, "runtime")
         write(os.path.join(cls.runtime, "libc.a"), "")
         cls.component = os.path.join(root, "crt.notice")
-        write(cls.component, f"Name: crt\nVersion: 1\nSource: here\nFiles: {cls.runtime}/*\n\ncrt text\n")
+        write(cls.component,
+              f"Name: crt\nVersion: 1\nSource: here\nFiles: {cls.runtime}/*\n\ncrt text\n")
         write(os.path.join(root, "LICENSE"), "our licence\n")
 
     def run_notices(self, linked, *extra):
@@ -91,13 +96,14 @@ class Notices(unittest.TestCase):
             ("map", "Archive member included to satisfy reference by file (symbol)\n\n"
                     "{qt}/libQt6Core.a(qstring.cpp.obj)\n    own/main.obj (x)\n\n"
                     "Memory Configuration\n\nLOAD own/main.obj\nLOAD {qt}/libQt6Core.a\n", qstring),
-            ("file outside a record's Files", "{qt}/libQt6Core.a(qfile.cpp.obj)\n", {"qt: qt6-base"}),
+            ("file outside a record's Files", "{qt}/libQt6Core.a(qfile.cpp.obj)\n",
+             {"qt: qt6-base"}),
             ("record limited by Path, and its folder's", "{qt}/libQt6BundledFt.a(bdf.c.obj)\n",
              {"qt: qt6-base", "qt-attribution: ft", "qt-attribution: ft-bdf"}),
             ("outside that Path", "{qt}/libQt6BundledFt.a(base.c.obj)\n",
              {"qt: qt6-base", "qt-attribution: ft"}),
             ("what a resource object embeds",
-             "{qt}/objects-Release/Gui_resources_1/.rcc/qrc_qpdf.cpp.obj\n",
+             "{qt}/objects-Release/Gui_resources_1/qrc_qpdf.cpp.obj\n",
              {"qt: qt6-base", "qt-attribution: icc"}),
             ("runtime a component file covers", "own/main.obj\n{rt}/libc.a(x.o)\n",
              {"qt: qt6-base", "component: crt"}),
@@ -110,8 +116,10 @@ class Notices(unittest.TestCase):
 
     def test_refused_links(self):
         cases = [
-            ("member Qt never compiled", "{qt}/libQt6Core.a(nothere.cpp.obj)\n", "no object of Qt target"),
-            ("archive of no Qt target", "{qt}/libQt6Other.a(qfile.cpp.obj)\n", "not a library or object"),
+            ("member Qt never compiled", "{qt}/libQt6Core.a(nothere.cpp.obj)\n",
+             "no object of Qt target"),
+            ("archive of no Qt target", "{qt}/libQt6Other.a(qfile.cpp.obj)\n",
+             "not a library or object"),
             ("object nothing is known of", "{qt}/libQt6Core.a(empty.cpp.obj)\n", "nothing is kept"),
             ("runtime no notice covers", "{rt}/libc.a(x.o)\n", "no notice covers it"),
             ("no linked file at all", "ld: mode i386pep\n", "names no linked file"),
