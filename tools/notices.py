@@ -37,43 +37,39 @@ class NoticeError(Exception):
 
 MEMBER = re.compile(r"^(\S+\.(?:a|lib))\(([^()\s]+)\)")  # /x/libfoo.a(bar.o)
 OLD_MEMBER = re.compile(r"^\((\S+\.(?:a|lib))\)(\S+)$")  # (/x/libfoo.a)bar.o
-OBJECT = re.compile(r"^(\S+\.(?:o|obj))$")
+# Any other input: an object, a resource, whatever the linker read whole. An archive
+# alone says nothing; its members are listed.
+WHOLE_FILE = re.compile(r"^(\S+)$(?<!\.a)(?<!\.lib)(?<!:)")
 
 
 def read_linked(path, cwd):
-    """Archive members as (archive, member) and plain files as (file, None), with
-    absolute, normalised paths, from a trace or a map file."""
+    """Archive members as (archive, member) and whole files as (file, None), with
+    absolute, resolved paths, from `ld --trace` output or a map file."""
     with open(path, encoding="utf-8", errors="replace") as f:
         lines = f.read().splitlines()
     is_map = any(line.startswith("Archive member included") for line in lines)
     linked = set()
-
-    def absolute(p):
-        return os.path.realpath(os.path.join(cwd, p))
-
     in_members = False
     for line in lines:
         if is_map:
-            # The map lists the members in its first section and every input as LOAD.
+            # A map lists the members taken in its first section, and every input as LOAD.
             if line.startswith("Archive member included"):
                 in_members = True
                 continue
-            if in_members and (line.startswith("Discarded input") or
-                               line.startswith("Memory Configuration")):
+            if line.startswith(("Discarded input", "Memory Configuration")):
                 in_members = False
             if line.startswith("LOAD "):
-                name = line[5:].strip()
-                if OBJECT.match(name):
-                    linked.add((absolute(name), None))
-                continue
-            if not in_members:
-                continue
-        line = line.strip() if not is_map else line
-        m = MEMBER.match(line) or OLD_MEMBER.match(line)
-        if m:
-            linked.add((absolute(m.group(1)), m.group(2)))
-        elif not is_map and OBJECT.match(line):
-            linked.add((absolute(line), None))
+                m = WHOLE_FILE.match(line[5:].strip())
+                if m:
+                    linked.add((os.path.realpath(os.path.join(cwd, m.group(1))), None))
+            if in_members and (m := MEMBER.match(line)):
+                linked.add((os.path.realpath(os.path.join(cwd, m.group(1))), m.group(2)))
+            continue
+        line = line.strip()
+        if m := MEMBER.match(line) or OLD_MEMBER.match(line):
+            linked.add((os.path.realpath(os.path.join(cwd, m.group(1))), m.group(2)))
+        elif m := WHOLE_FILE.match(line):
+            linked.add((os.path.realpath(os.path.join(cwd, m.group(1))), None))
     if not linked:
         raise NoticeError(f"{path}: names no linked file")
     return linked
