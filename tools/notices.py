@@ -3,9 +3,9 @@
 tools/windows-qt.sh built: our licence, Qt's, how to relink against a changed Qt,
 and the notice of every bundled or runtime component the link took in.
 
-    python3 tools/notices.py --qt-notices DIR --linked FILE [--debian-package PKG ...]
-        [--component-file FILE ...] [--own DIR ...] --program NAME [--licence FILE]
-        [--source URL] --out FILE
+    python3 tools/notices.py --qt-notices DIR [--qt-prefix DIR] --linked FILE
+        [--debian-package PKG ...] [--component-file FILE ...] [--own DIR ...]
+        --program NAME [--licence FILE] [--source URL] --out FILE
 
 --linked is the linker's list of what it took: `ld --trace` output, or its -Map file.
 Every file named there must be accounted for: ours (under an --own folder), Qt's
@@ -362,6 +362,8 @@ def compose(args, qt_targets_used, qt_records, others, notices_dir):
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--qt-notices", required=True)
+    parser.add_argument("--qt-prefix", help="Qt's install prefix; by default the folder two "
+                        "levels above --qt-notices, where tools/windows-qt.sh keeps them")
     parser.add_argument("--linked", required=True)
     parser.add_argument("--debian-package", action="append", default=[])
     parser.add_argument("--component-file", action="append", default=[])
@@ -379,7 +381,7 @@ def main(argv):
 
     try:
         notices_dir = os.path.realpath(args.qt_notices)
-        prefix = os.path.dirname(os.path.dirname(notices_dir))
+        prefix = os.path.realpath(args.qt_prefix or os.path.join(notices_dir, "..", ".."))
         linked = read_linked(args.linked, os.getcwd())
         own = [os.path.realpath(d) + os.sep for d in args.own]
         others = [debian_package(p) for p in args.debian_package]

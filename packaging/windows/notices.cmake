@@ -4,8 +4,8 @@
 set(VRC_NOTICES_NAME ${VRC_COMMAND_NAME}-notices.txt)
 set(VRC_NOTICES_FILE ${CMAKE_CURRENT_BINARY_DIR}/${VRC_NOTICES_NAME})
 set(VRC_LINK_MAP ${CMAKE_CURRENT_BINARY_DIR}/${VRC_COMMAND_NAME}.map)
-# What tools/windows-qt.sh keeps beside the Qt it builds.
-set(VRC_QT_NOTICES ${QT6_INSTALL_PREFIX}/share/vornratingcalc-notices)
+set(VRC_QT_NOTICES ${QT6_INSTALL_PREFIX}/share/vornratingcalc-notices CACHE PATH
+    "What tools/windows-qt.sh keeps about the Qt it builds, for the licence notices")
 if(NOT EXISTS ${VRC_QT_NOTICES}/object-sources.txt.gz)
     message(FATAL_ERROR
         "${VRC_QT_NOTICES} is missing: build the Windows Qt with tools/windows-qt.sh")
@@ -16,6 +16,7 @@ target_link_options(VornRatingCalc PRIVATE -Wl,-Map=${VRC_LINK_MAP})
 # Debian's packages of the C and C++ runtimes the link takes parts of.
 set(VRC_NOTICES_ARGS
     --qt-notices ${VRC_QT_NOTICES}
+    --qt-prefix ${QT6_INSTALL_PREFIX}
     --linked ${VRC_LINK_MAP}
     --own ${PROJECT_BINARY_DIR}
     --debian-package mingw-w64-x86-64-dev
