@@ -200,7 +200,8 @@ def qt_components(linked_qt, prefix, notices_dir):
             continue
         sources = set().union(*(objects[o] for o in found))
         if not sources:
-            errors.append(f"{name}: nothing is kept about what it was compiled from")
+            errors.append(f"{name}: nothing is kept about what it was compiled from (a Qt "
+                          "built before tools/keep-qt-notices.sh kept it: build Qt again)")
             continue
         used_targets.add(target)
         for source in sources:
