@@ -72,6 +72,11 @@ def read_linked(path, cwd):
             linked.add((os.path.realpath(os.path.join(cwd, m.group(1))), None))
     if not linked:
         raise NoticeError(f"{path}: names no linked file")
+    # `ld --trace` once names archives but not the members it took from them.
+    if not is_map and not any(member for _, member in linked) and any(
+            re.match(r"^\S+\.(a|lib)$", line.strip()) for line in lines):
+        raise NoticeError(f"{path}: names archives but none of their members: "
+                          "give the linker --trace twice")
     return linked
 
 
@@ -388,18 +393,16 @@ def main(argv):
         others = [debian_package(p) for p in args.debian_package]
         others += [component_file(p) for p in args.component_file]
 
-        linked_qt, errors, used = set(), [], set()
+        linked_qt, uncovered, used = set(), set(), set()
         for path, member in sorted(linked):
-            name = f"{path}({member})" if member else path
             if path.startswith(prefix + os.sep):
                 linked_qt.add((path, member))
-            elif any(path.startswith(d) for d in own):
-                continue
-            else:
+            elif not any(path.startswith(d) for d in own):
                 claims = [c for c in others if c["claims"](path)]
                 if not claims:
-                    errors.append(f"{name}: linked, but no notice covers it")
+                    uncovered.add(path)
                 used.update(c["id"] for c in claims)
+        errors = [f"{p}: linked, but no notice covers it" for p in sorted(uncovered)]
         targets, qt_records, qt_errors = qt_components(linked_qt, prefix, notices_dir)
         errors += qt_errors
         if errors:

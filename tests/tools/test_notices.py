@@ -123,6 +123,7 @@ class Notices(unittest.TestCase):
             ("object nothing is known of", "{qt}/libQt6Core.a(empty.cpp.obj)\n", "nothing is kept"),
             ("runtime no notice covers", "{rt}/libc.a(x.o)\n", "no notice covers it"),
             ("no linked file at all", "ld: mode i386pep\n", "names no linked file"),
+            ("archives without members", "own/main.obj\n{qt}/libQt6Core.a\n", "--trace twice"),
         ]
         for name, linked, message in cases:
             with self.subTest(name):
