@@ -5,7 +5,7 @@ and the notice of every bundled or runtime component the link took in.
 
     python3 tools/notices.py --qt-notices DIR [--qt-prefix DIR] --linked FILE
         [--debian-package PKG ...] [--component-file FILE ...] [--own DIR ...]
-        --program NAME [--licence FILE] [--source URL] --out FILE
+        --program NAME [--licence FILE] --relinking FILE --out FILE
 
 --linked is the linker's list of what it took: `ld --trace` output, or its -Map file.
 Every file named there must be accounted for: ours (under an --own folder), Qt's
@@ -304,20 +304,11 @@ def compose(args, qt_targets_used, qt_records, others, notices_dir):
         "License version 3 (LGPL 3); its text and that of the GNU General Public License",
         "version 3, which it builds on, follow at the end of this file.", "",
         f"Version and source: Debian's {qt_line.replace(' ', ' source package, version ', 1)}.",
-        "Configured with these options, and cross-compiled with MinGW-w64:", "",
+        "Configured with these options:", "",
         *("    " + o for o in options.split()), "",
         "Parts of Qt linked in: " + ", ".join(qt_targets_used) + ".", "",
         "Using a changed Qt with this program (LGPL 3, section 4):", "",
-        f"The program's source is published with every release{args.source_note}.",
-        "To build it against a Qt you have changed, on a Debian 12 machine:", "",
-        "    bash tools/dev.sh windows", "",
-        "builds Qt from the qt6-base source package, links the program against it and",
-        "leaves the program, its installer and its zip in build-windows/. It keeps the Qt",
-        "source in ~/.cache/vornratingcalc/src/ and the built Qt in",
-        "~/.cache/vornratingcalc/qt-*-mingw64-static-*/. Change the Qt source there (or",
-        "change tools/windows-qt.sh, which fetches, configures and builds it), delete",
-        "the built Qt, and run the command again: the program is then linked against",
-        "your Qt.", "",
+        read_text(args.relinking, "how to relink"),
     ]
 
     n = 3
@@ -377,13 +368,13 @@ def main(argv):
     parser.add_argument("--program", required=True)
     parser.add_argument("--licence",
                         default=os.path.join(os.path.dirname(__file__), "..", "LICENSE"))
-    parser.add_argument("--source", default="")
+    parser.add_argument("--relinking",
+                        help="how a user builds the program against a changed Qt")
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--out")
     args = parser.parse_args(argv)
-    args.source_note = f" ({args.source})" if args.source else ""
-    if not args.list and not args.out:
-        parser.error("--out is needed unless --list is given")
+    if not args.list and not (args.out and args.relinking):
+        parser.error("--out and --relinking are needed unless --list is given")
 
     try:
         notices_dir = os.path.realpath(args.qt_notices)

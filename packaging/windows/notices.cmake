@@ -13,20 +13,22 @@ endif()
 
 target_link_options(VornRatingCalc PRIVATE -Wl,-Map=${VRC_LINK_MAP})
 
-# Debian's packages of the C and C++ runtimes the link takes parts of.
 set(VRC_NOTICES_ARGS
     --qt-notices ${VRC_QT_NOTICES}
     --qt-prefix ${QT6_INSTALL_PREFIX}
     --linked ${VRC_LINK_MAP}
     --own ${PROJECT_BINARY_DIR}
+    # Debian's packages of the C and C++ runtimes the link takes parts of.
     --debian-package mingw-w64-x86-64-dev
     --debian-package gcc-mingw-w64-x86-64-posix
     --debian-package g++-mingw-w64-x86-64-posix)
+configure_file(relinking.txt.in relinking.txt @ONLY)
 add_custom_command(OUTPUT ${VRC_NOTICES_FILE}
     COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tools/notices.py ${VRC_NOTICES_ARGS}
         --program ${VRC_COMMAND_NAME} --licence ${PROJECT_SOURCE_DIR}/LICENSE
-        --source ${PROJECT_HOMEPAGE_URL} --out ${VRC_NOTICES_FILE}
+        --relinking ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt --out ${VRC_NOTICES_FILE}
     DEPENDS VornRatingCalc ${PROJECT_SOURCE_DIR}/tools/notices.py ${PROJECT_SOURCE_DIR}/LICENSE
+        ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
     COMMENT "Writing the licence notices of what ${VRC_COMMAND_NAME}.exe links"
     VERBATIM)

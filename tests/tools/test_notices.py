@@ -85,7 +85,8 @@ class Notices(unittest.TestCase):
         return subprocess.run(
             [sys.executable, NOTICES_PY, "--qt-notices", self.kept, "--linked", path,
              "--program", "Prog", "--licence", os.path.join(self.tmp.name, "LICENSE"),
-             "--own", self.tmp.name + "/own", *extra],
+             "--own", self.tmp.name + "/own",
+             "--relinking", os.path.join(self.tmp.name, "LICENSE"), *extra],
             capture_output=True, text=True, cwd=self.tmp.name)
 
     def test_components_of_a_link(self):
