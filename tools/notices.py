@@ -18,6 +18,7 @@ a notices file with a hole in it is worse than none.
 
 import argparse
 import fnmatch
+import glob
 import gzip
 import json
 import os
@@ -86,20 +87,20 @@ def qt_targets(prefix):
     """Maps each installed static library or object of Qt (relative to its prefix) to
     the build target it came from, as Qt's own CMake packages name them."""
     files = {}
-    cmake_dir = os.path.join(prefix, "lib", "cmake")
     block = re.compile(r"set_target_properties\(Qt6::(\w+) PROPERTIES(.*?)\n\s*\)", re.S)
     location = re.compile(r'IMPORTED_(?:LOCATION|OBJECTS)_\w+ "([^"]*)"')
-    for root, _, names in os.walk(cmake_dir):
-        for name in names:
-            if not re.search(r"Targets-\w+\.cmake$", name):
-                continue
-            with open(os.path.join(root, name), encoding="utf-8") as f:
-                text = f.read()
-            for target, body in block.findall(text):
-                for value in location.findall(body):
-                    for item in value.split(";"):
-                        rel = item.replace("${_IMPORT_PREFIX}/", "")
-                        files[os.path.normpath(rel)] = target
+    # lib/cmake/Qt6Core/, or under a multiarch folder: lib/x86_64-linux-gnu/cmake/Qt6Core/.
+    found = set()
+    for pattern in ("lib/cmake/Qt6*/*Targets-*.cmake", "lib/*/cmake/Qt6*/*Targets-*.cmake"):
+        found.update(glob.glob(os.path.join(prefix, pattern)))
+    for path in sorted(found):
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        for target, body in block.findall(text):
+            for value in location.findall(body):
+                for item in value.split(";"):
+                    rel = item.replace("${_IMPORT_PREFIX}/", "")
+                    files[os.path.normpath(rel)] = target
     return files
 
 
