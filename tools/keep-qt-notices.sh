@@ -12,7 +12,7 @@ echo "keep-qt-notices: keeping what the licence notices need in $notices" >&2
 rm -rf "$notices"
 mkdir -p "$notices/source"
 # A resource object's one source is rcc's output in the build; what it embeds is what
-# that output was made from.
+# that output was made from. Sources written at configure time have no inputs to name.
 ninja -C "$build" -t deps | python3 -c '
 import re, subprocess, sys
 src, build = sys.argv[1] + "/", sys.argv[2] + "/"
@@ -20,7 +20,7 @@ made_from = {}
 def inputs(path):
     if path not in made_from:
         query = subprocess.run(["ninja", "-C", build, "-t", "query", path[len(build):]],
-                               capture_output=True, text=True, check=True).stdout
+                               capture_output=True, text=True).stdout
         made_from[path] = re.findall(r"^    (/\S+)$", query.split("  outputs:")[0], re.M)
     return made_from[path]
 for line in sys.stdin:
