@@ -209,7 +209,8 @@ def qt_components(linked_qt, prefix, notices_dir):
             errors.append(f"{name}: nothing is kept about what it was compiled from (a Qt "
                           "built before tools/keep-qt-notices.sh kept it: build Qt again)")
             continue
-        used_targets.add(target)
+        # A module's resources (Gui_resources_1) are part of the module.
+        used_targets.add(re.sub(r"_resources_\d+$", "", target))
         for source in sources:
             folder, records = attribute(source, attributions)
             for record in records:
