@@ -25,6 +25,7 @@ import os
 import re
 import subprocess
 import sys
+import textwrap
 
 RULE = "=" * 78
 COMMON_LICENCE = re.compile(r"/usr/share/common-licenses/([A-Za-z][\w+-]*(?:\.\d+)*)")
@@ -195,7 +196,7 @@ def qt_components(linked_qt, prefix, notices_dir):
         else:
             # An object library's object: objects-<config>/<target>/<path in target>.
             target = targets.get(rel)
-            m = re.match(r"lib/objects-[^/]+/[^/]+/(.+)$", rel)
+            m = re.search(r"(?:^|/)objects-[^/]+/[^/]+/(.+)$", rel)
             obj = by_path.get((target, m.group(1))) if m else None
             found = [obj] if obj else []
         if target is None:
@@ -209,8 +210,9 @@ def qt_components(linked_qt, prefix, notices_dir):
             errors.append(f"{name}: nothing is kept about what it was compiled from (a Qt "
                           "built before tools/keep-qt-notices.sh kept it: build Qt again)")
             continue
-        # A module's resources (Gui_resources_1) are part of the module.
-        used_targets.add(re.sub(r"_resources_\d+$", "", target))
+        # A module's resources (Gui_resources_1) and a plugin's import (QJpegPlugin_init)
+        # are part of it.
+        used_targets.add(re.sub(r"_resources_\d+$|_init$", "", target))
         for source in sources:
             folder, records = attribute(source, attributions)
             for record in records:
@@ -308,7 +310,7 @@ def compose(args, qt_targets_used, qt_records, others, notices_dir):
         f"Version and source: Debian's {qt_line.replace(' ', ' source package, version ', 1)}.",
         "Configured with these options:", "",
         *("    " + o for o in options.split()), "",
-        "Parts of Qt linked in: " + ", ".join(qt_targets_used) + ".", "",
+        *textwrap.wrap("Parts of Qt linked in: " + ", ".join(qt_targets_used) + ".", 78), "",
         "Using a changed Qt with this program (LGPL 3, section 4):", "",
         read_text(args.relinking, "how to relink"),
     ]
