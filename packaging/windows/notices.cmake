@@ -39,9 +39,9 @@ install(FILES ${VRC_NOTICES_FILE} DESTINATION .)
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE VRC_LICENCE_TEXT)
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt CONTENT
 "${VRC_LICENCE_TEXT}
-${VRC_COMMAND_NAME} contains Qt, used under the GNU LGPL version 3, and other code under
-its own licence. Their notices, the licence texts and how to rebuild the program with a
-changed Qt are in ${VRC_NOTICES_NAME}, installed beside the program.
+${VRC_COMMAND_NAME} contains Qt, used under the GNU LGPL version 3, and other code, each
+part under its own licence. Their notices, the licence texts and how to rebuild the
+program with a changed Qt are in ${VRC_NOTICES_NAME}, installed beside the program.
 " @ONLY)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt)
 
