@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine, as a user and the Apps list meet it: a silent install
-# (program, uninstaller, Start-menu shortcut, and the uninstall entry with every field of
-# the right type), a start of the installed program, a second silent install over the
+# (program, licence notices, uninstaller, Start-menu shortcut, and the uninstall entry
+# with every field of the right type), a start of the installed program, a second silent install over the
 # first (one program, one entry, no question), and the silent uninstall the entry's
 # QuietUninstallString gives, which leaves nothing behind.
 #
@@ -108,9 +108,9 @@ EOF
 
 check_installed() {
     local listed
-    listed=$(cd "$folder" 2>/dev/null && ls) || fail "no install folder $folder"
-    [ "$listed" = "$(printf '%s\n' Uninstall.exe VornRatingCalc.exe)" ] ||
-        fail "the install folder holds: $(echo "$listed" | paste -sd' '), not the program and its uninstaller"
+    listed=$(cd "$folder" 2>/dev/null && LC_ALL=C ls) || fail "no install folder $folder"
+    [ "$listed" = "$(printf '%s\n' Uninstall.exe VornRatingCalc-notices.txt VornRatingCalc.exe)" ] ||
+        fail "the install folder holds: $(echo "$listed" | paste -sd' '), not the program, its notices and its uninstaller"
     [ -f "$menu/VornRatingCalc.lnk" ] || fail "no Start-menu shortcut in $menu"
     check_entry
 }
@@ -119,7 +119,7 @@ step="installing"
 install
 step="checking the install"
 check_installed
-echo "installed: program, uninstaller, Start-menu shortcut, uninstall entry"
+echo "installed: program, notices, uninstaller, Start-menu shortcut, uninstall entry"
 
 step="starting the installed program"
 "$here/wine_startup.sh" "$folder/VornRatingCalc.exe" || fail "the installed program did not start as it should"

@@ -1,0 +1,51 @@
+# The licence notices of everything linked into the program, made at every link from what
+# that link took in (the linker's map), so that they cannot drift from it. Installed beside
+# the program, so both the installer and the zip carry them.
+set(VRC_NOTICES_NAME ${VRC_COMMAND_NAME}-notices.txt)
+set(VRC_NOTICES_FILE ${CMAKE_CURRENT_BINARY_DIR}/${VRC_NOTICES_NAME})
+set(VRC_LINK_MAP ${CMAKE_CURRENT_BINARY_DIR}/${VRC_COMMAND_NAME}.map)
+set(VRC_QT_NOTICES ${QT6_INSTALL_PREFIX}/share/vornratingcalc-notices CACHE PATH
+    "What tools/windows-qt.sh keeps about the Qt it builds, for the licence notices")
+if(NOT EXISTS ${VRC_QT_NOTICES}/object-sources.txt.gz)
+    message(FATAL_ERROR
+        "${VRC_QT_NOTICES} is missing: build the Windows Qt with tools/windows-qt.sh")
+endif()
+
+target_link_options(VornRatingCalc PRIVATE -Wl,-Map=${VRC_LINK_MAP})
+
+set(VRC_NOTICES_ARGS
+    --qt-notices ${VRC_QT_NOTICES}
+    --qt-prefix ${QT6_INSTALL_PREFIX}
+    --linked ${VRC_LINK_MAP}
+    --own ${PROJECT_BINARY_DIR}
+    # Debian's packages of the C and C++ runtimes the link takes parts of.
+    --debian-package mingw-w64-x86-64-dev
+    --debian-package gcc-mingw-w64-x86-64-posix
+    --debian-package g++-mingw-w64-x86-64-posix)
+configure_file(relinking.txt.in relinking.txt @ONLY)
+add_custom_command(OUTPUT ${VRC_NOTICES_FILE}
+    COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tools/notices.py ${VRC_NOTICES_ARGS}
+        --program ${VRC_COMMAND_NAME} --licence ${PROJECT_SOURCE_DIR}/LICENSE
+        --relinking ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt --out ${VRC_NOTICES_FILE}
+    DEPENDS VornRatingCalc ${PROJECT_SOURCE_DIR}/tools/notices.py ${PROJECT_SOURCE_DIR}/LICENSE
+        ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    COMMENT "Writing the licence notices of what ${VRC_COMMAND_NAME}.exe links"
+    VERBATIM)
+add_custom_target(vrc_notices ALL DEPENDS ${VRC_NOTICES_FILE})
+install(FILES ${VRC_NOTICES_FILE} DESTINATION .)
+
+# The installer's licence page: ours, then where the others are.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE VRC_LICENCE_TEXT)
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt CONTENT
+"${VRC_LICENCE_TEXT}
+${VRC_COMMAND_NAME} contains Qt, used under the GNU LGPL version 3, and other code, each
+part under its own licence. Their notices, the licence texts and how to rebuild the
+program with a changed Qt are in ${VRC_NOTICES_NAME}, installed beside the program.
+" @ONLY)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt)
+
+# Lets tests/windows find what this file defines.
+set(VRC_NOTICES_FILE ${VRC_NOTICES_FILE} CACHE INTERNAL "")
+set(VRC_LINK_MAP ${VRC_LINK_MAP} CACHE INTERNAL "")
+set(VRC_NOTICES_ARGS "${VRC_NOTICES_ARGS}" CACHE INTERNAL "")

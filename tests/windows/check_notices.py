@@ -1,0 +1,52 @@
+"""The licence notices shipped with the Windows program against what its link took in:
+every component the link's map leads to has its section in the notices, each bundled
+library of Qt the map names is among them, and the zip carries the same notices.
+
+usage: check_notices.py NOTICES ZIP MAP -- NOTICES.PY-ARGUMENTS...
+"""
+
+import os
+import re
+import subprocess
+import sys
+import zipfile
+
+
+def main(notices, zip_path, link_map, notices_args):
+    failures = []
+    with open(notices, encoding="utf-8") as f:
+        lines = set(f.read().splitlines())
+
+    listed = subprocess.run(
+        [sys.executable, os.path.join(os.path.dirname(__file__), "..", "..", "tools", "notices.py"),
+         *notices_args, "--program", "VornRatingCalc", "--list"],
+        check=True, capture_output=True, text=True).stdout.splitlines()
+    failures += [f"linked, but no section in the notices: {c}" for c in listed if c not in lines]
+
+    # Read from the map apart from the generator: a bundled library of Qt that the link
+    # took members of, and the folder of Qt's source its notice names.
+    with open(link_map, encoding="utf-8", errors="replace") as f:
+        bundled = set(re.findall(r"^\S*/libQt6Bundled(\w+)\.a\(", f.read(), re.M))
+    folders = {m.group(1).lower() for line in lines
+               if (m := re.match(r"Source: bundled in qt6-base, src/3rdparty/([^/]+)/", line))}
+    failures += [f"Qt's bundled {b} is linked, but no notice names its source"
+                 for b in sorted(bundled) if not any(f.startswith(b.lower()) for f in folders)]
+    if not bundled:
+        failures.append(f"{link_map} names no bundled library of Qt: not the program's map?")
+
+    with zipfile.ZipFile(zip_path) as z, open(notices, "rb") as f:
+        name = os.path.basename(notices)
+        if name not in z.namelist():
+            failures.append(f"{zip_path} lacks {name}")
+        elif z.read(name) != f.read():
+            failures.append(f"{zip_path} holds another {name} than the build's")
+
+    for failure in failures:
+        print(f"check_notices: {failure}", file=sys.stderr)
+    print(f"check_notices: {len(listed)} components, {len(bundled)} bundled libraries of Qt")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    cut = sys.argv.index("--")
+    sys.exit(main(*sys.argv[1:cut], sys.argv[cut + 1:]))
