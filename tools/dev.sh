@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, then starts the program (run), runs every
 # test (test), or cross-builds and tests the Windows program under Wine and
-# leaves its installer and zip in build-windows/ (windows). Works on a fresh
-# Debian 12 machine as root or with sudo.
+# leaves its installer and zip in build-windows/ (windows), or builds the release files
+# into dist/ and checks that a second build gives the same bytes (release). Works on a
+# fresh Debian 12 machine as root or with sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
 case "$mode" in
-run | test | windows) ;;
+run | test | windows | release) ;;
 *)
-    echo "usage: bash tools/dev.sh run|test|windows" >&2
+    echo "usage: bash tools/dev.sh run|test|windows|release" >&2
     exit 2
     ;;
 esac
@@ -24,7 +25,12 @@ if [ "$mode" = test ]; then
 fi
 if [ "$mode" = windows ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
-        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile)
+        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile strip-nondeterminism)
+fi
+if [ "$mode" = release ]; then
+    packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
+        nsis python3-pefile strip-nondeterminism desktop-file-utils appstream lintian
+        man-db groff-base git locales tzdata diffoscope-minimal)
 fi
 
 missing=()
@@ -42,6 +48,9 @@ fi
 
 if [ "$mode" = windows ]; then
     exec bash tools/windows.sh
+fi
+if [ "$mode" = release ]; then
+    exec bash tools/release.sh
 fi
 
 cmake --preset default
