@@ -41,7 +41,8 @@ trap 'rm -rf "$staging"' EXIT
 cmake --preset default "${lean[@]}"
 cmake --build --preset default
 [ "$files_only" = yes ] || ctest --preset default -L packaging
-cpack --config build/CPackConfig.cmake -B "$staging/linux"
+# CPack gives the .deb's ar members the modes its files got on disk, from the umask.
+(umask 022 && cpack --config build/CPackConfig.cmake -B "$staging/linux")
 
 VRC_WINDOWS_QT=$(bash tools/windows-qt.sh)
 export VRC_WINDOWS_QT
