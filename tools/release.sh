@@ -56,7 +56,8 @@ cpack --config build-windows/CPackConfig.cmake -B "$staging/windows"
 rm -rf dist
 mkdir dist
 cp "$staging"/linux/*.deb "$staging"/windows/*-win64.exe "$staging"/windows/*-win64.zip dist/
-(cd dist && sha256sum -- * >SHA256SUMS)
+# Named one by one: a glob's order follows the locale.
+(cd dist && sha256sum -- *.deb *-win64.exe *-win64.zip >SHA256SUMS)
 cat dist/SHA256SUMS
 
 [ "$files_only" = yes ] || bash tools/release-check.sh
