@@ -10,6 +10,9 @@ add_link_options(-Wl,--gc-sections $<$<CONFIG:MinSizeRel,Release>:-s>)
 # needs none.
 add_link_options(-Wl,--tsaware)
 
+# No link time in the PE header: the same sources give the same program.
+add_link_options(-Wl,--no-insert-timestamp)
+
 get_target_property(VRC_QT_LIBRARY_TYPE Qt6::Core TYPE)
 if(VRC_QT_LIBRARY_TYPE STREQUAL "STATIC_LIBRARY")
     set(VRC_STATIC_QT ON)

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, then starts the program (run), runs every
 # test (test), or cross-builds and tests the Windows program under Wine and
-# leaves its installer and zip in build-windows/ (windows), or builds and tests the web
-# edition and leaves its site in build-web/site/ (web). Works on a fresh Debian 12
-# machine as root or with sudo.
+# leaves its installer and zip in build-windows/ (windows), builds and tests the web
+# edition and leaves its site in build-web/site/ (web), or builds the release files into
+# dist/ and checks that a second build gives the same bytes (release). Works on a fresh
+# Debian 12 machine as root or with sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
 case "$mode" in
-run | test | windows | web) ;;
+run | test | windows | web | release) ;;
 *)
-    echo "usage: bash tools/dev.sh run|test|windows|web" >&2
+    echo "usage: bash tools/dev.sh run|test|windows|web|release" >&2
     exit 2
     ;;
 esac
@@ -25,7 +26,12 @@ if [ "$mode" = test ]; then
 fi
 if [ "$mode" = windows ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
-        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile)
+        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile strip-nondeterminism)
+fi
+if [ "$mode" = release ]; then
+    packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
+        nsis python3-pefile strip-nondeterminism desktop-file-utils appstream lintian
+        man-db groff-base git locales tzdata diffoscope-minimal)
 fi
 if [ "$mode" = web ]; then
     # emscripten brings node, which runs the web tests too.
@@ -53,6 +59,9 @@ if [ "$mode" = windows ]; then
 fi
 if [ "$mode" = web ]; then
     exec bash tools/web.sh
+fi
+if [ "$mode" = release ]; then
+    exec bash tools/release.sh
 fi
 
 cmake --preset default

@@ -1,6 +1,10 @@
 #!/usr/bin/python3
 """Reads the built program as Windows' loader does: a GUI program, with the
-security flags Windows expects, that needs no DLL but Windows' own."""
+security flags Windows expects, that needs no DLL but Windows' own. Also that
+it holds nothing of the build itself (a link time, a folder of the builder), so
+that every build of one commit gives the same bytes.
+
+    check_exe.py PROGRAM [BUILDER_FOLDER...]"""
 import sys
 
 import pefile
@@ -16,7 +20,7 @@ FLAGS = (
 FOREIGN = ("qt6", "libstdc++", "libgcc", "libwinpthread", "zlib", "libpng", "libjpeg")
 
 
-def problems(path):
+def problems(path, folders):
     pe = pefile.PE(path, fast_load=True)
     pe.parse_data_directories(
         directories=[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_IMPORT"]])
@@ -32,14 +36,21 @@ def problems(path):
         dll = entry.dll.decode().lower()
         if dll.startswith(FOREIGN):
             yield f"imports {dll}, which Windows does not have"
+    if pe.FILE_HEADER.TimeDateStamp != 0:
+        yield f"link time {pe.FILE_HEADER.TimeDateStamp} in the header"
+    data = pe.__data__
+    for folder in folders:
+        if data.find(folder.encode()) != -1:
+            yield f"holds the build's folder {folder}"
 
 
 def main():
-    found = list(problems(sys.argv[1]))
+    found = list(problems(sys.argv[1], sys.argv[2:]))
     for problem in found:
         print(f"check_exe: {sys.argv[1]}: {problem}", file=sys.stderr)
     if not found:
-        print("GUI subsystem, ASLR, DEP, terminal-server aware; Windows' own DLLs only")
+        print("GUI subsystem, ASLR, DEP, terminal-server aware; Windows' own DLLs only;"
+              " no link time, no build folder")
     return 1 if found else 0
 
 
