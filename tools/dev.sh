@@ -7,6 +7,11 @@
 # Debian 12 machine as root or with sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Every build of one commit gives the same bytes, whichever command builds it: the times
+# tools write into files (the Windows program's link time among them) are the commit's.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ] && commit_time=$(git log -1 --format=%ct 2>/dev/null); then
+    export SOURCE_DATE_EPOCH=$commit_time
+fi
 
 mode=${1:-}
 case "$mode" in
