@@ -34,6 +34,9 @@ if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sour
 fi
 
 src_root=$cache/src
+# shellcheck source=tools/qt-lock.sh
+. "$(dirname "$0")/qt-lock.sh"
+hold_lock qt-source "$src_root.lock"
 mkdir -p "$src_root"
 src=$(find "$src_root" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
 if [ -z "$src" ] || [ ! -f "$src/.unpacked" ]; then

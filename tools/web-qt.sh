@@ -91,6 +91,9 @@ key=$( (printf '%s\n' "$qt_version" "$em_version" "$recipe" "$configured_prefix"
 root=$cache/qt-$qt_version-wasm-static-$key
 prefix=$root$configured_prefix
 
+# shellcheck source=tools/qt-lock.sh
+. "$repo/tools/qt-lock.sh"
+hold_lock web-qt "$root.lock"
 if [ -f "$root/.complete" ]; then
     echo "web-qt: using the cached Qt $qt_version for WebAssembly"
     echo "$prefix" >&3

@@ -30,6 +30,9 @@ options=(
     -DFEATURE_printsupport=OFF
     -DFEATURE_concurrent=OFF
     -DFEATURE_xml=OFF
+    # Qt's copy of the MIME database is shared-mime-info's GPL-licensed data, and the
+    # program never asks for a MIME type.
+    -DFEATURE_mimetype_database=OFF
     -DFEATURE_vulkan=OFF
     -DFEATURE_tabletevent=OFF
     -DFEATURE_testlib=ON
@@ -61,6 +64,9 @@ key=$( (printf '%s\n' "$qt_version" "$recipe" "$configured_prefix" "$source_name
 root=$cache/qt-$qt_version-mingw64-static-$key
 prefix=$root$configured_prefix
 
+# shellcheck source=tools/qt-lock.sh
+. "$repo/tools/qt-lock.sh"
+hold_lock windows-qt "$root.lock"
 if [ -f "$root/.complete" ]; then
     echo "windows-qt: using the cached Qt $qt_version for Windows"
     echo "$prefix" >&3
