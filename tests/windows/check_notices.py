@@ -1,6 +1,7 @@
 """The licence notices shipped with the Windows program against what its link took in:
 every component the link's map leads to has its section in the notices, each bundled
-library of Qt the map names is among them, and the zip carries the same notices.
+library of Qt the map names is among them, the zip carries the same notices, and Qt's
+MIME database is not linked in.
 
 usage: check_notices.py NOTICES ZIP MAP -- NOTICES.PY-ARGUMENTS...
 """
@@ -26,7 +27,12 @@ def main(notices, zip_path, link_map, notices_args):
     # Read from the map apart from the generator: a bundled library of Qt that the link
     # took members of, and the folder of Qt's source its notice names.
     with open(link_map, encoding="utf-8", errors="replace") as f:
-        bundled = set(re.findall(r"^\S*/libQt6Bundled(\w+)\.a\(", f.read(), re.M))
+        map_text = f.read()
+    bundled = set(re.findall(r"^\S*/libQt6Bundled(\w+)\.a\(", map_text, re.M))
+    # Qt keeps its copy of the MIME database, shared-mime-info's GPL-licensed data, in a
+    # section of its own; the program never reads it, and our Qt is built without it.
+    if ".qtmimedatabase" in map_text:
+        failures.append("Qt's MIME database (GPL-licensed shared-mime-info data) is linked in")
     folders = {m.group(1).lower() for line in lines
                if (m := re.match(r"Source: bundled in qt6-base, src/3rdparty/([^/]+)/", line))}
     failures += [f"Qt's bundled {b} is linked, but no notice names its source"
