@@ -1,7 +1,6 @@
 #include "app/command_line_calculation.h"
 
-#include "engine/rating_calculation.h"
-#include "engine/refusal_messages.h"
+#include "engine/calculation.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,19 +16,16 @@ QString Side(std::int16_t group) {
     return group == engine::kGroupTeam ? QStringLiteral("team") : QStringLiteral("opponent");
 }
 
-CalculationAnswer Refusal(const QString &where, const QString &message) {
-    return {true, QStringLiteral("%1: %2\n").arg(where, message)};
-}
-
 // Rows are counted from 1, as the options that give them are.
-CalculationAnswer EntryRefusal(const engine::EntryError &error) {
-    const QString message = engine::EntryErrorMessage(error.problem);
-    if (error.row == engine::kRowNoRating) {
-        return Refusal(error.group == engine::kGroupTeam ? QStringLiteral("team")
-                                                         : QStringLiteral("opponents"),
-                       message);
+CalculationAnswer Refused(const engine::Refusal &refusal) {
+    QString where;
+    if (refusal.problem == engine::RefusalProblem::NoRating) {
+        where = refusal.group == engine::kGroupTeam ? QStringLiteral("team")
+                                                    : QStringLiteral("opponents");
+    } else {
+        where = QStringLiteral("%1 row %2").arg(Side(refusal.group)).arg(refusal.row + 1);
     }
-    return Refusal(QStringLiteral("%1 row %2").arg(Side(error.group)).arg(error.row + 1), message);
+    return {true, QStringLiteral("%1: %2\n").arg(where, refusal.message)};
 }
 
 // The window's column headings, each column as wide as its heading; no rating is wider.
@@ -78,20 +74,14 @@ QString Json(const engine::AcceptedRatings &accepted, const engine::RatingResult
 
 CalculationAnswer Calculate(const engine::RatingEntrySet &entries, ResultFormat format,
                             const QLocale &locale) {
-    const engine::ValidationResult validation = engine::ValidateEntries(entries, locale);
-    if (const auto *error = std::get_if<engine::EntryError>(&validation)) {
-        return EntryRefusal(*error);
+    const engine::CalculationOutcome outcome = engine::CalculateEntries(entries, locale);
+    if (const auto *refusal = std::get_if<engine::Refusal>(&outcome)) {
+        return Refused(*refusal);
     }
-    const auto &accepted = std::get<engine::AcceptedRatings>(validation);
-    const engine::RatingResult result = engine::CalculateRatings(accepted);
-    const auto ratings = engine::NewTeamRatings(accepted, result);
-    if (const auto *overflow = std::get_if<engine::RatingOverflow>(&ratings)) {
-        return Refusal(QStringLiteral("team row %1").arg(overflow->row + 1),
-                       engine::NewRatingOutOfRangeMessage());
-    }
-    const auto &rows = std::get<engine::TeamRatings>(ratings);
-    return {false,
-            format == ResultFormat::Json ? Json(accepted, result, rows) : Table(accepted, rows)};
+    const auto &calculation = std::get<engine::Calculation>(outcome);
+    return {false, format == ResultFormat::Json
+                       ? Json(calculation.accepted, calculation.result, calculation.rows)
+                       : Table(calculation.accepted, calculation.rows)};
 }
 
 } // namespace vrc::app
