@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>vrc::app::CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]...
+Work out each team player&apos;s rating after a win and after a loss.
+Without ratings the program opens its About window, then the calculator;
+with them it prints the results and opens no window.
+
+  -t, --team RATING      a rating of your team; up to three, in row order
+  -o, --opponent RATING  an opponent&apos;s rating; up to three, in row order
+      --json             print the results as one JSON object
+  -h, --help             show this help and exit
+  -v, --version          show the version and exit
+
+One rating per option, read as the calculator reads it (your locale&apos;s
+decimal separator, blanks, a sign, an exponent); an empty one leaves its
+row empty. Example:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Exit status: 0 for results, 1 for ratings the calculator would refuse,
+2 for a command line that cannot be read.
+
+Qt&apos;s own options, such as -platform and -style, are accepted too.
+</source>
+        <translation>Aufruf: %1 [OPTION]...
+Berechnet die Wertung jedes Spielers Ihres Teams nach einem Sieg und nach
+einer Niederlage. Ohne Wertungen öffnet das Programm sein Info-Fenster, dann
+den Rechner; mit Wertungen gibt es die Ergebnisse aus und öffnet kein Fenster.
+
+  -t, --team WERTUNG      eine Wertung Ihres Teams; bis zu drei, in Zeilenfolge
+  -o, --opponent WERTUNG  eine Wertung der Gegner; bis zu drei, in Zeilenfolge
+      --json              die Ergebnisse als ein JSON-Objekt ausgeben
+  -h, --help              diese Hilfe anzeigen und beenden
+  -v, --version           die Version anzeigen und beenden
+
+Eine Wertung je Option, gelesen wie im Rechner (das Dezimaltrennzeichen
+Ihres Gebietsschemas, Leerzeichen, ein Vorzeichen, ein Exponent); eine leere
+lässt ihre Zeile leer. Beispiel:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Rückgabewert: 0 bei Ergebnissen, 1 bei Wertungen, die der Rechner ablehnen
+würde, 2 bei einer Befehlszeile, die sich nicht lesen lässt.
+
+Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>„%1 --help“ liefert weitere Informationen.
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;: %2
+</source>
+        <translation>Laufzeitfehler „%1“: %2
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>at most %1 team ratings (-t, --team)</source>
+        <translation>höchstens %1 Wertungen des Teams (-t, --team)</translation>
+    </message>
+    <message>
+        <source>at most %1 opponent ratings (-o, --opponent)</source>
+        <translation>höchstens %1 Wertungen der Gegner (-o, --opponent)</translation>
+    </message>
+    <message>
+        <source>--json needs ratings (-t, -o)</source>
+        <translation>--json braucht Wertungen (-t, -o)</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>opponents</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>team row %1</source>
+        <translation>Team, Zeile %1</translation>
+    </message>
+    <message>
+        <source>opponent row %1</source>
+        <translation>Gegner, Zeile %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>See %1(1) for the keys, the messages and the rule.
+</source>
+        <translation>Tasten, Meldungen und die Regel beschreibt %1(1).
+</translation>
+    </message>
+    <message>
+        <source>Help (or F1) in the calculator shows the About window; the README at
+%1 has the keys, the messages and the rule.
+</source>
+        <translation>„Hilfe“ (oder F1) im Rechner zeigt das Info-Fenster; die README unter
+%1 beschreibt Tasten, Meldungen und die Regel.
+</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>vrc::app::CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]...
+Work out each team player&apos;s rating after a win and after a loss.
+Without ratings the program opens its About window, then the calculator;
+with them it prints the results and opens no window.
+
+  -t, --team RATING      a rating of your team; up to three, in row order
+  -o, --opponent RATING  an opponent&apos;s rating; up to three, in row order
+      --json             print the results as one JSON object
+  -h, --help             show this help and exit
+  -v, --version          show the version and exit
+
+One rating per option, read as the calculator reads it (your locale&apos;s
+decimal separator, blanks, a sign, an exponent); an empty one leaves its
+row empty. Example:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Exit status: 0 for results, 1 for ratings the calculator would refuse,
+2 for a command line that cannot be read.
+
+Qt&apos;s own options, such as -platform and -style, are accepted too.
+</source>
+        <translation>Uso: %1 [OPCIÓN]...
+Calcula la puntuación de cada jugador de su equipo tras una victoria y tras
+una derrota. Sin puntuaciones, el programa abre su ventana Acerca de y luego la
+calculadora; con ellas, muestra los resultados y no abre ninguna ventana.
+
+  -t, --team PUNTUACIÓN      una puntuación de su equipo; hasta tres, por filas
+  -o, --opponent PUNTUACIÓN  una puntuación rival; hasta tres, por filas
+      --json                 mostrar los resultados como un objeto JSON
+  -h, --help                 mostrar esta ayuda y salir
+  -v, --version              mostrar la versión y salir
+
+Una puntuación por opción, leída como la lee la calculadora (el separador
+decimal de su configuración regional, espacios, un signo, un exponente); una
+vacía deja vacía su fila. Ejemplo:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Estado de salida: 0 con resultados, 1 con puntuaciones que la calculadora
+rechazaría, 2 con una línea de órdenes que no se puede leer.
+
+También se aceptan las opciones propias de Qt, como -platform y -style.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>Pruebe &apos;%1 --help&apos; para más información.
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;: %2
+</source>
+        <translation>Error en tiempo de ejecución &apos;%1&apos;: %2
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>at most %1 team ratings (-t, --team)</source>
+        <translation>como máximo %1 puntuaciones de su equipo (-t, --team)</translation>
+    </message>
+    <message>
+        <source>at most %1 opponent ratings (-o, --opponent)</source>
+        <translation>como máximo %1 puntuaciones de rivales (-o, --opponent)</translation>
+    </message>
+    <message>
+        <source>--json needs ratings (-t, -o)</source>
+        <translation>--json necesita puntuaciones (-t, -o)</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>equipo</translation>
+    </message>
+    <message>
+        <source>opponents</source>
+        <translation>rivales</translation>
+    </message>
+    <message>
+        <source>team row %1</source>
+        <translation>equipo, fila %1</translation>
+    </message>
+    <message>
+        <source>opponent row %1</source>
+        <translation>rivales, fila %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>See %1(1) for the keys, the messages and the rule.
+</source>
+        <translation>Las teclas, los mensajes y la regla se describen en %1(1).
+</translation>
+    </message>
+    <message>
+        <source>Help (or F1) in the calculator shows the About window; the README at
+%1 has the keys, the messages and the rule.
+</source>
+        <translation>«Ayuda» (o F1) en la calculadora muestra la ventana Acerca de; el README en
+%1 describe las teclas, los mensajes y la regla.
+</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>vrc::app::CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]...
+Work out each team player&apos;s rating after a win and after a loss.
+Without ratings the program opens its About window, then the calculator;
+with them it prints the results and opens no window.
+
+  -t, --team RATING      a rating of your team; up to three, in row order
+  -o, --opponent RATING  an opponent&apos;s rating; up to three, in row order
+      --json             print the results as one JSON object
+  -h, --help             show this help and exit
+  -v, --version          show the version and exit
+
+One rating per option, read as the calculator reads it (your locale&apos;s
+decimal separator, blanks, a sign, an exponent); an empty one leaves its
+row empty. Example:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Exit status: 0 for results, 1 for ratings the calculator would refuse,
+2 for a command line that cannot be read.
+
+Qt&apos;s own options, such as -platform and -style, are accepted too.
+</source>
+        <translation>Usage : %1 [OPTION]...
+Calcule la cote de chaque joueur de votre équipe après une victoire et après
+une défaite. Sans cotes, le programme ouvre sa fenêtre À propos, puis la
+calculatrice ; avec des cotes, il affiche les résultats sans ouvrir de fenêtre.
+
+  -t, --team COTE      une cote de votre équipe ; trois au plus, dans l&apos;ordre
+  -o, --opponent COTE  une cote adverse ; trois au plus, dans l&apos;ordre
+      --json           afficher les résultats en un seul objet JSON
+  -h, --help           afficher cette aide et quitter
+  -v, --version        afficher la version et quitter
+
+Une cote par option, lue comme la calculatrice la lit (séparateur décimal de
+vos paramètres régionaux, espaces, signe, exposant) ; une cote vide laisse sa
+ligne vide. Exemple :
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Code de sortie : 0 pour des résultats, 1 pour des cotes que la calculatrice
+refuserait, 2 pour une ligne de commande illisible.
+
+Les options propres à Qt, comme -platform et -style, sont aussi acceptées.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>Saisissez « %1 --help » pour plus d&apos;informations.
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;: %2
+</source>
+        <translation>Erreur d&apos;exécution « %1 » : %2
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>at most %1 team ratings (-t, --team)</source>
+        <translation>au plus %1 cotes pour votre équipe (-t, --team)</translation>
+    </message>
+    <message>
+        <source>at most %1 opponent ratings (-o, --opponent)</source>
+        <translation>au plus %1 cotes adverses (-o, --opponent)</translation>
+    </message>
+    <message>
+        <source>--json needs ratings (-t, -o)</source>
+        <translation>--json demande des cotes (-t, -o)</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>équipe</translation>
+    </message>
+    <message>
+        <source>opponents</source>
+        <translation>adversaires</translation>
+    </message>
+    <message>
+        <source>team row %1</source>
+        <translation>équipe, ligne %1</translation>
+    </message>
+    <message>
+        <source>opponent row %1</source>
+        <translation>adversaires, ligne %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>See %1(1) for the keys, the messages and the rule.
+</source>
+        <translation>Les touches, les messages et la règle sont décrits dans %1(1).
+</translation>
+    </message>
+    <message>
+        <source>Help (or F1) in the calculator shows the About window; the README at
+%1 has the keys, the messages and the rule.
+</source>
+        <translation>« Aide » (ou F1) dans la calculatrice affiche la fenêtre À propos ; le README
+sur %1 décrit les touches, les messages et la règle.
+</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>vrc::app::CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]...
+Work out each team player&apos;s rating after a win and after a loss.
+Without ratings the program opens its About window, then the calculator;
+with them it prints the results and opens no window.
+
+  -t, --team RATING      a rating of your team; up to three, in row order
+  -o, --opponent RATING  an opponent&apos;s rating; up to three, in row order
+      --json             print the results as one JSON object
+  -h, --help             show this help and exit
+  -v, --version          show the version and exit
+
+One rating per option, read as the calculator reads it (your locale&apos;s
+decimal separator, blanks, a sign, an exponent); an empty one leaves its
+row empty. Example:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Exit status: 0 for results, 1 for ratings the calculator would refuse,
+2 for a command line that cannot be read.
+
+Qt&apos;s own options, such as -platform and -style, are accepted too.
+</source>
+        <translation>Uso: %1 [OPZIONE]...
+Calcola il punteggio di ogni giocatore della squadra dopo una vittoria e dopo
+una sconfitta. Senza punteggi il programma apre la finestra Informazioni, poi
+la calcolatrice; con i punteggi stampa i risultati e non apre finestre.
+
+  -t, --team PUNTEGGIO      un punteggio della squadra; fino a tre, per riga
+  -o, --opponent PUNTEGGIO  un punteggio avversario; fino a tre, per riga
+      --json                stampa i risultati come un unico oggetto JSON
+  -h, --help                mostra questo aiuto ed esce
+  -v, --version             mostra la versione ed esce
+
+Un punteggio per opzione, letto come lo legge la calcolatrice (il separatore
+decimale della lingua locale, spazi, un segno, un esponente); uno vuoto lascia
+vuota la sua riga. Esempio:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Stato di uscita: 0 per i risultati, 1 per punteggi che la calcolatrice
+rifiuterebbe, 2 per una riga di comando che non si può leggere.
+
+Sono accettate anche le opzioni proprie di Qt, come -platform e -style.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>Usare &quot;%1 --help&quot; per maggiori informazioni.
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opzione sconosciuta &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;: %2
+</source>
+        <translation>Errore di esecuzione &quot;%1&quot;: %2
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>at most %1 team ratings (-t, --team)</source>
+        <translation>al massimo %1 punteggi della squadra (-t, --team)</translation>
+    </message>
+    <message>
+        <source>at most %1 opponent ratings (-o, --opponent)</source>
+        <translation>al massimo %1 punteggi degli avversari (-o, --opponent)</translation>
+    </message>
+    <message>
+        <source>--json needs ratings (-t, -o)</source>
+        <translation>--json richiede dei punteggi (-t, -o)</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>squadra</translation>
+    </message>
+    <message>
+        <source>opponents</source>
+        <translation>avversari</translation>
+    </message>
+    <message>
+        <source>team row %1</source>
+        <translation>squadra, riga %1</translation>
+    </message>
+    <message>
+        <source>opponent row %1</source>
+        <translation>avversari, riga %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>See %1(1) for the keys, the messages and the rule.
+</source>
+        <translation>Tasti, messaggi e regola sono descritti in %1(1).
+</translation>
+    </message>
+    <message>
+        <source>Help (or F1) in the calculator shows the About window; the README at
+%1 has the keys, the messages and the rule.
+</source>
+        <translation>«Aiuto» (o F1) nella calcolatrice mostra la finestra Informazioni; il README
+su %1 descrive tasti, messaggi e regola.
+</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>vrc::app::CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]...
+Work out each team player&apos;s rating after a win and after a loss.
+Without ratings the program opens its About window, then the calculator;
+with them it prints the results and opens no window.
+
+  -t, --team RATING      a rating of your team; up to three, in row order
+  -o, --opponent RATING  an opponent&apos;s rating; up to three, in row order
+      --json             print the results as one JSON object
+  -h, --help             show this help and exit
+  -v, --version          show the version and exit
+
+One rating per option, read as the calculator reads it (your locale&apos;s
+decimal separator, blanks, a sign, an exponent); an empty one leaves its
+row empty. Example:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Exit status: 0 for results, 1 for ratings the calculator would refuse,
+2 for a command line that cannot be read.
+
+Qt&apos;s own options, such as -platform and -style, are accepted too.
+</source>
+        <translation>使い方: %1 [オプション]...
+自チームの各プレイヤーについて、勝った場合と負けた場合のレーティングを
+計算します。レーティングを指定しないとバージョン情報ウィンドウに続いて
+計算機を開き、指定すると結果を出力してウィンドウは開きません。
+
+  -t, --team レート      自チームのレーティング (行の順に 3 個まで)
+  -o, --opponent レート  相手のレーティング (行の順に 3 個まで)
+      --json             結果を 1 つの JSON オブジェクトで出力する
+  -h, --help             このヘルプを表示して終了する
+  -v, --version          バージョンを表示して終了する
+
+レーティングはオプション 1 つにつき 1 個で、計算機と同じように読み取り
+ます (ロケールの小数点記号、空白、符号、指数)。空の値はその行を空にします。
+例:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+終了ステータス: 0 は結果、1 は計算機が受け付けないレーティング、2 は
+読み取れないコマンドラインです。
+
+-platform や -style など Qt 自身のオプションも使えます。
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>詳しくは &apos;%1 --help&apos; を実行してください。
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>不明なオプション &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;: %2
+</source>
+        <translation>実行時エラー &apos;%1&apos;: %2
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>予期しない引数 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>at most %1 team ratings (-t, --team)</source>
+        <translation>自チームのレーティングは %1 個までです (-t, --team)</translation>
+    </message>
+    <message>
+        <source>at most %1 opponent ratings (-o, --opponent)</source>
+        <translation>相手のレーティングは %1 個までです (-o, --opponent)</translation>
+    </message>
+    <message>
+        <source>--json needs ratings (-t, -o)</source>
+        <translation>--json にはレーティングが必要です (-t, -o)</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>自チーム</translation>
+    </message>
+    <message>
+        <source>opponents</source>
+        <translation>相手チーム</translation>
+    </message>
+    <message>
+        <source>team row %1</source>
+        <translation>自チーム %1 行目</translation>
+    </message>
+    <message>
+        <source>opponent row %1</source>
+        <translation>相手チーム %1 行目</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>プレイヤー</translation>
+    </message>
+    <message>
+        <source>See %1(1) for the keys, the messages and the rule.
+</source>
+        <translation>キー操作、メッセージ、計算規則については %1(1) を参照してください。
+</translation>
+    </message>
+    <message>
+        <source>Help (or F1) in the calculator shows the About window; the README at
+%1 has the keys, the messages and the rule.
+</source>
+        <translation>計算機の「ヘルプ」(または F1) でバージョン情報ウィンドウが開きます。
+キー操作、メッセージ、計算規則は %1 の README にあります。
+</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>vrc::app::CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]...
+Work out each team player&apos;s rating after a win and after a loss.
+Without ratings the program opens its About window, then the calculator;
+with them it prints the results and opens no window.
+
+  -t, --team RATING      a rating of your team; up to three, in row order
+  -o, --opponent RATING  an opponent&apos;s rating; up to three, in row order
+      --json             print the results as one JSON object
+  -h, --help             show this help and exit
+  -v, --version          show the version and exit
+
+One rating per option, read as the calculator reads it (your locale&apos;s
+decimal separator, blanks, a sign, an exponent); an empty one leaves its
+row empty. Example:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Exit status: 0 for results, 1 for ratings the calculator would refuse,
+2 for a command line that cannot be read.
+
+Qt&apos;s own options, such as -platform and -style, are accepted too.
+</source>
+        <translation>Использование: %1 [ПАРАМЕТР]...
+Вычисляет рейтинг каждого игрока команды после победы и после поражения.
+Без рейтингов программа открывает окно «О программе», затем калькулятор;
+с рейтингами выводит результаты и не открывает окон.
+
+  -t, --team РЕЙТИНГ      рейтинг игрока команды; до трёх, по порядку строк
+  -o, --opponent РЕЙТИНГ  рейтинг соперника; до трёх, по порядку строк
+      --json              вывести результаты одним объектом JSON
+  -h, --help              показать эту справку и выйти
+  -v, --version           показать версию и выйти
+
+Один рейтинг на параметр; он читается так же, как в калькуляторе
+(десятичный разделитель вашей локали, пробелы, знак, порядок); пустой
+оставляет свою строку пустой. Пример:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Код возврата: 0 при результатах, 1 при рейтингах, которые калькулятор
+отклонил бы, 2 при командной строке, которую нельзя разобрать.
+
+Собственные параметры Qt, например -platform и -style, тоже принимаются.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>По команде «%1 --help» можно получить дополнительную информацию.
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>неизвестный параметр «%1»</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;: %2
+</source>
+        <translation>Ошибка выполнения «%1»: %2
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>неожиданный аргумент «%1»</translation>
+    </message>
+    <message>
+        <source>at most %1 team ratings (-t, --team)</source>
+        <translation>не более %1 рейтингов команды (-t, --team)</translation>
+    </message>
+    <message>
+        <source>at most %1 opponent ratings (-o, --opponent)</source>
+        <translation>не более %1 рейтингов соперников (-o, --opponent)</translation>
+    </message>
+    <message>
+        <source>--json needs ratings (-t, -o)</source>
+        <translation>для --json нужны рейтинги (-t, -o)</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>команда</translation>
+    </message>
+    <message>
+        <source>opponents</source>
+        <translation>соперники</translation>
+    </message>
+    <message>
+        <source>team row %1</source>
+        <translation>команда, строка %1</translation>
+    </message>
+    <message>
+        <source>opponent row %1</source>
+        <translation>соперники, строка %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Игрок</translation>
+    </message>
+    <message>
+        <source>See %1(1) for the keys, the messages and the rule.
+</source>
+        <translation>Клавиши, сообщения и правило описаны в %1(1).
+</translation>
+    </message>
+    <message>
+        <source>Help (or F1) in the calculator shows the About window; the README at
+%1 has the keys, the messages and the rule.
+</source>
+        <translation>«Справка» (или F1) в калькуляторе открывает окно «О программе»; README по
+адресу %1 описывает клавиши, сообщения и правило.
+</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,115 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>vrc::app::CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]...
+Work out each team player&apos;s rating after a win and after a loss.
+Without ratings the program opens its About window, then the calculator;
+with them it prints the results and opens no window.
+
+  -t, --team RATING      a rating of your team; up to three, in row order
+  -o, --opponent RATING  an opponent&apos;s rating; up to three, in row order
+      --json             print the results as one JSON object
+  -h, --help             show this help and exit
+  -v, --version          show the version and exit
+
+One rating per option, read as the calculator reads it (your locale&apos;s
+decimal separator, blanks, a sign, an exponent); an empty one leaves its
+row empty. Example:
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+Exit status: 0 for results, 1 for ratings the calculator would refuse,
+2 for a command line that cannot be read.
+
+Qt&apos;s own options, such as -platform and -style, are accepted too.
+</source>
+        <translation>用法：%1 [选项]...
+计算我方每名玩家获胜时和失败时的新积分。不给出积分时，程序先打开“关于”
+窗口，再打开计算器；给出积分时，程序输出结果，不打开任何窗口。
+
+  -t, --team 积分      我方的一个积分；最多三个，按行的顺序
+  -o, --opponent 积分  对手的一个积分；最多三个，按行的顺序
+      --json           以一个 JSON 对象输出结果
+  -h, --help           显示此帮助并退出
+  -v, --version        显示版本并退出
+
+每个选项给出一个积分，读法与计算器相同（所在区域的小数点、空白、
+正负号、指数）；空值使该行留空。示例：
+  %1 -t 500 -t 600 -o 550 -o 650 -o 700
+退出状态：0 表示得到结果，1 表示计算器会拒绝的积分，2 表示无法读取的
+命令行。
+
+也接受 Qt 自身的选项，例如 -platform 和 -style。
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>请尝试执行“%1 --help”来获取更多信息。
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;: %2
+</source>
+        <translation>运行时错误“%1”：%2
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>意外的参数“%1”</translation>
+    </message>
+    <message>
+        <source>at most %1 team ratings (-t, --team)</source>
+        <translation>我方积分最多 %1 个 (-t, --team)</translation>
+    </message>
+    <message>
+        <source>at most %1 opponent ratings (-o, --opponent)</source>
+        <translation>对手积分最多 %1 个 (-o, --opponent)</translation>
+    </message>
+    <message>
+        <source>--json needs ratings (-t, -o)</source>
+        <translation>--json 需要积分 (-t, -o)</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>我方</translation>
+    </message>
+    <message>
+        <source>opponents</source>
+        <translation>对手</translation>
+    </message>
+    <message>
+        <source>team row %1</source>
+        <translation>我方第 %1 行</translation>
+    </message>
+    <message>
+        <source>opponent row %1</source>
+        <translation>对手第 %1 行</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>玩家</translation>
+    </message>
+    <message>
+        <source>See %1(1) for the keys, the messages and the rule.
+</source>
+        <translation>按键、消息和计算规则请参阅 %1(1)。
+</translation>
+    </message>
+    <message>
+        <source>Help (or F1) in the calculator shows the About window; the README at
+%1 has the keys, the messages and the rule.
+</source>
+        <translation>在计算器中点击“帮助”（或按 F1）可打开“关于”窗口；按键、消息和
+计算规则请参阅 %1 上的 README。
+</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>
