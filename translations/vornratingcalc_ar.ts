@@ -40,7 +40,7 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.
 حالة الخروج: 0 للنتائج، و1 لتقييمات سترفضها الحاسبة، و2 لسطر أوامر
 لا يمكن قراءته.
 
-تُقبل أيضًا خيارات Qt الخاصة، مثل -platform و-style.
+تُقبل أيضًا خيارات Qt الخاصة، مثل -platform و -style.
 </translation>
     </message>
     <message>
