@@ -139,7 +139,7 @@ As opções próprias do Qt, como -platform e -style, também são aceitas.
     </message>
     <message>
         <source>Vorn Rating Calculator</source>
-        <translation>Calculadora de pontuação Vorn</translation>
+        <translation>Calculadora de pontos Vorn</translation>
     </message>
     <message>
         <source>Version: Solvane %1.%2</source>
