@@ -112,10 +112,11 @@ CommandLineAnswer AnswerRatings(const QStringList &team, const QStringList &oppo
         answer = Calculate(entries, format, locale);
     } catch (const runtime::RuntimeError &error) {
         // Unreachable with in-range ratings; reported as the window reports faults.
-        answer = {true,
-                  QCoreApplication::translate("vrc::app::CommandLine", "Run-time error '%1': %2\n")
-                      .arg(error.number())
-                      .arg(QString::fromStdString(error.what()))};
+        answer = {
+            true,
+            QCoreApplication::translate("vrc::app::CommandLine", "Run-time error '%1': %2\n")
+                .arg(error.number())
+                .arg(QCoreApplication::translate("vrc::runtime::FaultBoundary", error.what()))};
     }
     if (answer.refused) {
         return {CommandLineAnswer::Action::RefuseEntries,
