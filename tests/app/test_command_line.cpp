@@ -297,9 +297,12 @@ void TestCommandLine::program() {
         environment.insert(QStringLiteral("LANGUAGE"), language);
     }
 #ifdef Q_OS_WIN
-    // Windows takes the user's locale from its settings, not from the environment.
-    if (QLocale::system().name() != QLocale(locale.section(u'.', 0, 0)).name()) {
-        QSKIP("the row needs another user locale");
+    // Windows takes the user's locale and languages from its settings, not from the
+    // environment.
+    const QString wanted = language.isEmpty() ? QStringLiteral("en") : language;
+    if (QLocale::system().name() != QLocale(locale.section(u'.', 0, 0)).name() ||
+        !QLocale::system().uiLanguages().value(0).startsWith(wanted.left(2))) {
+        QSKIP("the row needs another user locale or language");
     }
 #endif
     program.setProcessEnvironment(environment);
