@@ -310,7 +310,8 @@ void TestCommandLine::program() {
         program.setStandardOutputFile(QStringLiteral("/dev/full"));
     }
     program.start(QStringLiteral(VRC_PROGRAM), arguments);
-    QVERIFY2(program.waitForFinished(60000), qPrintable(program.errorString()));
+    QVERIFY2(program.waitForFinished(60000),
+             qPrintable("the program did not end within 60 s: " + program.errorString()));
     const QString printed = QString::fromUtf8(program.readAllStandardOutput());
     const QString complained = QString::fromUtf8(program.readAllStandardError());
 
