@@ -5,6 +5,7 @@
 #include "runtime/runtime_error.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <vrc_version.h>
 
@@ -37,7 +38,8 @@ constexpr QtOption kQtOptions[] = {
 };
 
 QString HelpText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "vrc::app::CommandLine",
                "Usage: %1 [OPTION]...\n"
                "Work out each team player's rating after a win and after a loss.\n"
                "Without ratings the program opens its About window, then the calculator;\n"
@@ -63,8 +65,10 @@ QString HelpText() {
 
 CommandLineAnswer Refuse(const QString &problem) {
     return {CommandLineAnswer::Action::Refuse,
-            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                .arg(CommandName(), problem)};
+            QStringLiteral("%1: %2\n").arg(CommandName(), problem) +
+                QCoreApplication::translate("vrc::app::CommandLine",
+                                            "Try '%1 --help' for more information.\n")
+                    .arg(CommandName())};
 }
 
 // Names an unknown option as the user typed it ("--colour", where Qt says "colour").
@@ -75,8 +79,12 @@ QString ParseProblem(const QCommandLineParser &parser, const QStringList &argume
         if (problem.endsWith(u'.')) {
             problem.chop(1);
         }
-        // Qt's "Missing value after '-t'" among our lower-case complaints.
-        if (!problem.isEmpty()) {
+        // Qt's "Missing value after '-t'" among our lower-case complaints, in English only:
+        // elsewhere Qt's capitals stay (German nouns keep theirs).
+        const bool inEnglish =
+            QCoreApplication::translate("vrc::app::CommandLine", "unknown option '%1'") ==
+            QLatin1String("unknown option '%1'");
+        if (inEnglish && !problem.isEmpty()) {
             problem[0] = problem.at(0).toLower();
         }
         return problem;
@@ -90,7 +98,7 @@ QString ParseProblem(const QCommandLineParser &parser, const QStringList &argume
             break;
         }
     }
-    return QStringLiteral("unknown option '%1'").arg(typed);
+    return QCoreApplication::translate("vrc::app::CommandLine", "unknown option '%1'").arg(typed);
 }
 
 // Ratings on the command line: the window's engine, answered in the window's words.
@@ -104,9 +112,11 @@ CommandLineAnswer AnswerRatings(const QStringList &team, const QStringList &oppo
         answer = Calculate(entries, format, locale);
     } catch (const runtime::RuntimeError &error) {
         // Unreachable with in-range ratings; reported as the window reports faults.
-        answer = {true, QStringLiteral("Run-time error '%1': %2\n")
-                            .arg(error.number())
-                            .arg(QString::fromStdString(error.what()))};
+        answer = {
+            true,
+            QCoreApplication::translate("vrc::app::CommandLine", "Run-time error '%1': %2\n")
+                .arg(error.number())
+                .arg(QCoreApplication::translate("vrc::runtime::FaultBoundary", error.what()))};
     }
     if (answer.refused) {
         return {CommandLineAnswer::Action::RefuseEntries,
@@ -153,22 +163,28 @@ CommandLineAnswer ReadCommandLine(const QStringList &arguments, const QLocale &l
     }
     // The program opens no files: a stray word is more likely a mistyped option.
     if (!extra.isEmpty()) {
-        return Refuse(QStringLiteral("unexpected argument '%1'").arg(extra.constFirst()));
+        return Refuse(
+            QCoreApplication::translate("vrc::app::CommandLine", "unexpected argument '%1'")
+                .arg(extra.constFirst()));
     }
 
     const QStringList teamRatings = parser.values(team);
     const QStringList opponentRatings = parser.values(opponent);
     if (teamRatings.size() > engine::kRows) {
-        return Refuse(QStringLiteral("at most %1 team ratings (-t, --team)").arg(engine::kRows));
+        return Refuse(QCoreApplication::translate("vrc::app::CommandLine",
+                                                  "at most %1 team ratings (-t, --team)")
+                          .arg(engine::kRows));
     }
     if (opponentRatings.size() > engine::kRows) {
-        return Refuse(
-            QStringLiteral("at most %1 opponent ratings (-o, --opponent)").arg(engine::kRows));
+        return Refuse(QCoreApplication::translate("vrc::app::CommandLine",
+                                                  "at most %1 opponent ratings (-o, --opponent)")
+                          .arg(engine::kRows));
     }
     const bool ratingsGiven = parser.isSet(team) || parser.isSet(opponent);
     if (!ratingsGiven) {
         if (parser.isSet(json)) {
-            return Refuse(QStringLiteral("--json needs ratings (-t, -o)"));
+            return Refuse(QCoreApplication::translate("vrc::app::CommandLine",
+                                                      "--json needs ratings (-t, -o)"));
         }
         return {};
     }

@@ -1,42 +1,71 @@
 #include "app/command_line_calculation.h"
 
-#include "engine/rating_calculation.h"
-#include "engine/refusal_messages.h"
+#include "engine/calculation.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <algorithm>
+#include <array>
 #include <variant>
 
 namespace vrc::app {
 
 namespace {
 
-QString Side(std::int16_t group) {
-    return group == engine::kGroupTeam ? QStringLiteral("team") : QStringLiteral("opponent");
-}
-
-CalculationAnswer Refusal(const QString &where, const QString &message) {
-    return {true, QStringLiteral("%1: %2\n").arg(where, message)};
-}
-
 // Rows are counted from 1, as the options that give them are.
-CalculationAnswer EntryRefusal(const engine::EntryError &error) {
-    const QString message = engine::EntryErrorMessage(error.problem);
-    if (error.row == engine::kRowNoRating) {
-        return Refusal(error.group == engine::kGroupTeam ? QStringLiteral("team")
-                                                         : QStringLiteral("opponents"),
-                       message);
+CalculationAnswer Refused(const engine::Refusal &refusal) {
+    const bool team = refusal.group == engine::kGroupTeam;
+    QString where;
+    if (refusal.problem == engine::RefusalProblem::NoRating) {
+        where = team ? QCoreApplication::translate("vrc::app::CommandLine", "team")
+                     : QCoreApplication::translate("vrc::app::CommandLine", "opponents");
+    } else {
+        where = (team ? QCoreApplication::translate("vrc::app::CommandLine", "team row %1")
+                      : QCoreApplication::translate("vrc::app::CommandLine", "opponent row %1"))
+                    .arg(refusal.row + 1);
     }
-    return Refusal(QStringLiteral("%1 row %2").arg(Side(error.group)).arg(error.row + 1), message);
+    return {true, QStringLiteral("%1: %2\n").arg(where, refusal.message)};
 }
 
-// The window's column headings, each column as wide as its heading; no rating is wider.
+// Terminal columns a character takes: two for East Asian wide and full-width ones, none
+// for combining marks and format characters, one for the rest.
+int ColumnsOf(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
+        category == QChar::Other_Format || c == 0x200B) {
+        return 0;
+    }
+    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||
+                      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F) ||
+                      (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
+    return wide ? 2 : 1;
+}
+
+int DisplayWidth(const QString &text) {
+    int width = 0;
+    for (const char32_t c : text.toUcs4()) {
+        width += ColumnsOf(c);
+    }
+    return width;
+}
+
+// The window's column headings over right-aligned numbers, two blanks apart. Each
+// column is as wide on a terminal as its heading or its widest number.
 QString Table(const engine::AcceptedRatings &accepted, const engine::TeamRatings &rows) {
-    const QStringList headings{QStringLiteral("Player"), QStringLiteral("Old Ratings"),
-                               QStringLiteral("You Win"), QStringLiteral("You Lose")};
-    QString table = headings.join(QStringLiteral("  ")) + u'\n';
+    const QStringList headings{QCoreApplication::translate("vrc::app::CommandLine", "Player"),
+                               QCoreApplication::translate("vrc::ui::FrmVornRating", "Old Ratings"),
+                               QCoreApplication::translate("vrc::ui::FrmVornRating", "You Win"),
+                               QCoreApplication::translate("vrc::ui::FrmVornRating", "You Lose")};
+    std::array<int, 4> widths{};
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        widths.at(column) = DisplayWidth(headings.at(static_cast<qsizetype>(column)));
+    }
+    QList<QStringList> lines;
     for (int row = 0; row < engine::kRows; ++row) {
         const auto &ratings = rows.at(row);
         if (!ratings) {
@@ -46,10 +75,20 @@ QString Table(const engine::AcceptedRatings &accepted, const engine::TeamRatings
                                        ratings->afterLoss};
         QStringList line;
         for (std::size_t column = 0; column < cells.size(); ++column) {
-            line << QString::number(cells.at(column))
-                        .rightJustified(headings.at(static_cast<qsizetype>(column)).size());
+            line << QString::number(cells.at(column));
+            widths.at(column) = std::max(widths.at(column), DisplayWidth(line.constLast()));
         }
-        table += line.join(QStringLiteral("  ")) + u'\n';
+        lines << line;
+    }
+    lines.prepend(headings);
+    QString table;
+    for (const QStringList &line : std::as_const(lines)) {
+        QStringList padded;
+        for (std::size_t column = 0; column < widths.size(); ++column) {
+            const QString &cell = line.at(static_cast<qsizetype>(column));
+            padded << QString(widths.at(column) - DisplayWidth(cell), u' ') + cell;
+        }
+        table += padded.join(QStringLiteral("  ")) + u'\n';
     }
     return table;
 }
@@ -78,20 +117,14 @@ QString Json(const engine::AcceptedRatings &accepted, const engine::RatingResult
 
 CalculationAnswer Calculate(const engine::RatingEntrySet &entries, ResultFormat format,
                             const QLocale &locale) {
-    const engine::ValidationResult validation = engine::ValidateEntries(entries, locale);
-    if (const auto *error = std::get_if<engine::EntryError>(&validation)) {
-        return EntryRefusal(*error);
+    const engine::CalculationOutcome outcome = engine::CalculateEntries(entries, locale);
+    if (const auto *refusal = std::get_if<engine::Refusal>(&outcome)) {
+        return Refused(*refusal);
     }
-    const auto &accepted = std::get<engine::AcceptedRatings>(validation);
-    const engine::RatingResult result = engine::CalculateRatings(accepted);
-    const auto ratings = engine::NewTeamRatings(accepted, result);
-    if (const auto *overflow = std::get_if<engine::RatingOverflow>(&ratings)) {
-        return Refusal(QStringLiteral("team row %1").arg(overflow->row + 1),
-                       engine::NewRatingOutOfRangeMessage());
-    }
-    const auto &rows = std::get<engine::TeamRatings>(ratings);
-    return {false,
-            format == ResultFormat::Json ? Json(accepted, result, rows) : Table(accepted, rows)};
+    const auto &calculation = std::get<engine::Calculation>(outcome);
+    return {false, format == ResultFormat::Json
+                       ? Json(calculation.accepted, calculation.result, calculation.rows)
+                       : Table(calculation.accepted, calculation.rows)};
 }
 
 } // namespace vrc::app

@@ -1,5 +1,6 @@
 #include "app/console.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <vrc_version.h>
 
@@ -16,7 +17,8 @@ QString CommandName() {
 }
 
 QString FurtherHelp() {
-    return QStringLiteral("See %1(1) for the keys, the messages and the rule.\n")
+    return QCoreApplication::translate("vrc::app::CommandLine",
+                                       "See %1(1) for the keys, the messages and the rule.\n")
         .arg(CommandName());
 }
 

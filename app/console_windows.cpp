@@ -3,6 +3,7 @@
 // message box, the way Windows programs answer /? when started from Explorer.
 #include "app/console.h"
 
+#include <QCoreApplication>
 #include <vrc_version.h>
 #include <windows.h>
 
@@ -52,8 +53,10 @@ QString CommandName() {
 
 // Windows has no manual pages: the About window and the README stand in for one.
 QString FurtherHelp() {
-    return QStringLiteral("Help (or F1) in the calculator shows the About window; the README at\n"
-                          "%1 has the keys, the messages and the rule.\n")
+    return QCoreApplication::translate(
+               "vrc::app::CommandLine",
+               "Help (or F1) in the calculator shows the About window; the README at\n"
+               "%1 has the keys, the messages and the rule.\n")
         .arg(QString::fromLatin1(identity::kHomepage));
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/entry_validation.h"
-#include "engine/rating_calculation.h"
+#include "engine/calculation.h"
 
 #include <QString>
 #include <QStringView>
@@ -11,7 +10,7 @@ namespace vrc::web {
 // Which box a refusal sends the user back to.
 enum class Group { Team = 0, Opponents = 1 };
 
-enum class Problem { NotNumeric = 0, OutOfRange = 1, NoRating = 2, NewRatingOutOfRange = 3 };
+using Problem = engine::RefusalProblem;
 
 // One calculation as the web page shows it: the rows and amounts, or the refusal
 // with the box to fix.

@@ -12,10 +12,14 @@ macro(fail what)
     message("FAIL: ${what}")
 endmacro()
 
+# The language is English unless LANGUAGE is set around the call.
 function(run)
+    if(NOT DEFINED LANGUAGE)
+        set(LANGUAGE en)
+    endif()
     execute_process(
         COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
-            QT_QPA_PLATFORM=xcb ${PROGRAM} ${ARGN}
+            QT_QPA_PLATFORM=xcb LANGUAGE=${LANGUAGE} ${PROGRAM} ${ARGN}
         RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
     set(status "${status}" PARENT_SCOPE)
     set(out "${out}" PARENT_SCOPE)
@@ -36,17 +40,26 @@ foreach(args IN ITEMS "--version" "-platform;xcb;--version")
     endif()
 endforeach()
 
-run(--help)
-if(NOT status EQUAL 0 OR NOT out MATCHES "^Usage: ${COMMAND} " OR NOT out MATCHES "--version"
-   OR NOT err STREQUAL "")
-    fail("--help: status ${status}, printed '${out}', error output '${err}'")
-endif()
+# Help and a refused option in English and in German: the translations are loaded
+# without a display too.
+set(languages en de)
+set(usages Usage Aufruf)
+set(tries "unknown option '--no-such-option'\nTry '${COMMAND} --help'"
+    "unbekannte Option „--no-such-option“\n„${COMMAND} --help“")
+foreach(language usage try IN ZIP_LISTS languages usages tries)
+    set(LANGUAGE ${language})
+    run(--help)
+    if(NOT status EQUAL 0 OR NOT out MATCHES "^${usage}: ${COMMAND} " OR NOT out MATCHES "--version"
+       OR NOT err STREQUAL "")
+        fail("${language} --help: status ${status}, printed '${out}', error output '${err}'")
+    endif()
 
-run(--no-such-option)
-set(expected "^${COMMAND}: unknown option '--no-such-option'\nTry '${COMMAND} --help'")
-if(NOT status EQUAL 2 OR NOT out STREQUAL "" OR NOT err MATCHES "${expected}")
-    fail("--no-such-option: status ${status}, printed '${out}', error output '${err}'")
-endif()
+    run(--no-such-option)
+    if(NOT status EQUAL 2 OR NOT out STREQUAL "" OR NOT err MATCHES "^${COMMAND}: ${try}")
+        fail("${language} --no-such-option: status ${status}, printed '${out}', error output '${err}'")
+    endif()
+endforeach()
+unset(LANGUAGE)
 
 if(failures)
     message(FATAL_ERROR "the command line is answered wrongly")

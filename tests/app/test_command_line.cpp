@@ -118,8 +118,9 @@ private slots:
 // The program itself, run as a terminal user or a script runs it.
 void TestCommandLine::program_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("locale");  // the user's, as the environment gives it
-    QTest::addColumn<bool>("fullDevice"); // standard output goes to /dev/full
+    QTest::addColumn<QString>("locale");   // the user's, as the environment gives it
+    QTest::addColumn<QString>("language"); // LANGUAGE, the languages the user reads
+    QTest::addColumn<bool>("fullDevice");  // standard output goes to /dev/full
     QTest::addColumn<Match>("match");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
@@ -128,7 +129,16 @@ void TestCommandLine::program_data() {
     const QString de = QStringLiteral("de_DE.UTF-8");
     const auto row = [&](const char *name, const QStringList &arguments, const QString &out,
                          const QString &err, int status, Match match = Match::Exact) {
-        QTest::newRow(name) << arguments << en << false << match << out << err << status;
+        QTest::newRow(name) << arguments << en << QString() << false << match << out << err
+                            << status;
+    };
+    // Answers in the user's language; the locale follows it, as a German desktop's does.
+    const auto in = [](const char *name, const char *language, const QStringList &arguments,
+                       const QString &out, const QString &err, int status,
+                       Match match = Match::Exact) {
+        const QString locale = QLocale(QString::fromLatin1(language)).name() + ".UTF-8";
+        QTest::newRow(name) << arguments << locale << QString::fromLatin1(language) << false
+                            << match << out << err << status;
     };
 
     // Results: every team row with a rating, top row first, and nothing on standard error.
@@ -157,8 +167,9 @@ void TestCommandLine::program_data() {
         kHeading + "     1         -100      -76      -108\n", "", 0);
     row("blanks, sign, exponent, half to even", {"-t", " 5.005e2 ", "-o", "+500"},
         kHeading + "     1          500      516       484\n", "", 0);
+    // An English reader with German numbers.
     QTest::newRow("German locale")
-        << QStringList{"-t", "1.500,5", "-o", "1.500"} << de << false << Match::Exact
+        << QStringList{"-t", "1.500,5", "-o", "1.500"} << de << "en" << false << Match::Exact
         << kHeading + "     1         1500     1516      1484\n"
         << "" << 0;
 
@@ -210,17 +221,61 @@ void TestCommandLine::program_data() {
     row("--version", {"--version"}, version, "", 0);
     for (const char *option : {"--help", "--version"}) {
         QTest::addRow("%s > /dev/full", option)
-            << QStringList{option} << en << true << Match::Exact << ""
+            << QStringList{option} << en << QString() << true << Match::Exact << ""
             << "" << 1;
     }
     QTest::newRow("results > /dev/full")
-        << QStringList{"-t", "500", "-o", "500"} << en << true << Match::Exact << ""
+        << QStringList{"-t", "500", "-o", "500"} << en << QString() << true << Match::Exact << ""
         << "" << 1;
+
+    // Another language: words translated, numbers as they were, columns lined up on a
+    // terminal, JSON and exit statuses the same bytes as in English.
+#ifndef Q_OS_WIN
+    in("German help", "de", {"--help"},
+       R"(Aufruf: vornratingcalc \[OPTION\]\.\.\.\n(.*\n)*)"
+       R"(Tasten, Meldungen und die Regel beschreibt vornratingcalc\(1\)\.\n)",
+       "", 0, Match::Pattern);
+#endif
+    in("German refusal", "de", {"-t", "abc", "-o", "500"}, "",
+       Refused("Team, Zeile 1", "Sie müssen einen Zahlenwert als Wertung eingeben"), 1);
+    in("German usage error", "de", {"--bogus"}, "",
+       kCommand + ": unbekannte Option „--bogus“\n„" + kCommand +
+           " --help“ liefert weitere Informationen.\n",
+       2);
+    // Qt's own words come from Qt's translations.
+    in("German usage error from Qt", "de", {"-o", "500", "-t"}, "",
+       kCommand + ": Nach '-t' fehlt der Wert\n„" + kCommand +
+           " --help“ liefert weitere Informationen.\n",
+       2);
+    in("German table", "de", {"-t", "500", "-o", "500"},
+       "Spieler  Alte Wertung  Gewonnen  Verloren\n"
+       "      1           500       516       484\n",
+       "", 0);
+    // Each of these characters takes two columns on a terminal.
+    in("Japanese table", "ja", {"-t", "-500", "-t", "32000", "-o", "500"},
+       "プレイヤー  旧レート  勝った場合  負けた場合\n"
+       "         1      -500        -500        -516\n"
+       "         2     32000       32000       31984\n",
+       "", 0);
+    in("unknown language: English", "xx", {"-t", "abc", "-o", "500"}, "",
+       Refused("team row 1", kNotNumeric), 1);
+    for (const char *language : {"de", "ja", "ar"}) {
+        QTest::addRow("JSON in %s", language)
+            << QStringList{"--json", "-t", "", "-t", "700", "-o", "650"}
+            << QLocale(QString::fromLatin1(language)).name() + ".UTF-8"
+            << QString::fromLatin1(language) << false << Match::Exact
+            << R"({"difference":-50,"lossChange":-18,"opponentAverage":650,)"
+               R"("rows":[{"lose":682,"old":700,"position":2,"win":714}],)"
+               R"("teamAverage":700,"winChange":14})"
+               "\n"
+            << "" << 0;
+    }
 }
 
 void TestCommandLine::program() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, locale);
+    QFETCH(QString, language);
     QFETCH(bool, fullDevice);
     QFETCH(Match, match);
     QFETCH(QString, out);
@@ -236,10 +291,18 @@ void TestCommandLine::program() {
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
 #endif
     environment.insert(QStringLiteral("LC_ALL"), locale);
+    // Unset, the locale names the language; the developer's own never leaks in.
+    environment.remove(QStringLiteral("LANGUAGE"));
+    if (!language.isEmpty()) {
+        environment.insert(QStringLiteral("LANGUAGE"), language);
+    }
 #ifdef Q_OS_WIN
-    // Windows takes the user's locale from its settings, not from the environment.
-    if (QLocale::system().name() != QLocale(locale.section(u'.', 0, 0)).name()) {
-        QSKIP("the row needs another user locale");
+    // Windows takes the user's locale and languages from its settings, not from the
+    // environment.
+    const QString wanted = language.isEmpty() ? QStringLiteral("en") : language;
+    if (QLocale::system().name() != QLocale(locale.section(u'.', 0, 0)).name() ||
+        !QLocale::system().uiLanguages().value(0).startsWith(wanted.left(2))) {
+        QSKIP("the row needs another user locale or language");
     }
 #endif
     program.setProcessEnvironment(environment);
@@ -247,7 +310,8 @@ void TestCommandLine::program() {
         program.setStandardOutputFile(QStringLiteral("/dev/full"));
     }
     program.start(QStringLiteral(VRC_PROGRAM), arguments);
-    QVERIFY2(program.waitForFinished(60000), qPrintable(program.errorString()));
+    QVERIFY2(program.waitForFinished(60000),
+             qPrintable("the program did not end within 60 s: " + program.errorString()));
     const QString printed = QString::fromUtf8(program.readAllStandardOutput());
     const QString complained = QString::fromUtf8(program.readAllStandardError());
 

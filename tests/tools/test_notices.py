@@ -4,6 +4,7 @@ links it refuses, in each form a linker reports them."""
 import gzip
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -43,6 +44,22 @@ set_target_properties(Qt6::Gui_resources_1 PROPERTIES
 """
 
 
+def licence_text(name):
+    """A stand-in licence text that no other one contains ("GPL-3.0-only.txt" alone is
+    part of "LGPL-3.0-only.txt")."""
+    return f"[text of {name}]\n"
+
+
+def sections(text):
+    """The notices' sections: heading without its number -> the text under it."""
+    parts = re.split(r"^=+\r?$", text, flags=re.M)
+    found = {}
+    for head, body in zip(parts[1::2], parts[2::2]):
+        title = head.strip().splitlines()[0]
+        found[re.sub(r"^\d+\. ", "", title)] = body
+    return found
+
+
 def write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", encoding="utf-8") as f:
@@ -68,9 +85,9 @@ class Notices(unittest.TestCase):
             for record in records:
                 for name in [record.get("LicenseFile")] + record.get("LicenseFiles", []):
                     if name:
-                        write(os.path.join(folder, name), f"text of {name}\n")
+                        write(os.path.join(folder, name), licence_text(name))
         for name in ("LGPL-3.0-only.txt", "GPL-3.0-only.txt"):
-            write(os.path.join(cls.kept, "source", "LICENSES", name), f"text of {name}\n")
+            write(os.path.join(cls.kept, "source", "LICENSES", name), licence_text(name))
         write(os.path.join(cls.kept, "configuration.txt"), "qt6-base 6.4.2+dfsg-10\n-DX=ON\n")
         cls.runtime = os.path.join(root, "runtime")
         write(os.path.join(cls.runtime, "libc.a"), "")
@@ -78,6 +95,7 @@ class Notices(unittest.TestCase):
         write(cls.component,
               f"Name: crt\nVersion: 1\nSource: here\nFiles: {cls.runtime}/*\n\ncrt text\n")
         write(os.path.join(root, "LICENSE"), "our licence\n")
+        write(os.path.join(root, "relinking.txt"), "how to relink\n")
 
     def run_notices(self, linked, *extra):
         path = os.path.join(self.tmp.name, "linked.txt")
@@ -86,7 +104,7 @@ class Notices(unittest.TestCase):
             [sys.executable, NOTICES_PY, "--qt-notices", self.kept, "--linked", path,
              "--program", "Prog", "--licence", os.path.join(self.tmp.name, "LICENSE"),
              "--own", self.tmp.name + "/own",
-             "--relinking", os.path.join(self.tmp.name, "LICENSE"), *extra],
+             "--relinking", os.path.join(self.tmp.name, "relinking.txt"), *extra],
             capture_output=True, text=True, cwd=self.tmp.name)
 
     def test_components_of_a_link(self):
@@ -138,11 +156,20 @@ class Notices(unittest.TestCase):
                                   "{qt}/libQt6Core.a(qstring.cpp.obj)\n", "--out", out)
         self.assertEqual(result.returncode, 0, result.stderr)
         with open(out, encoding="utf-8") as f:
-            text = f.read()
-        for needed in ("our licence", "LGPL-3.0-only.txt", "GPL-3.0-only.txt", "-DX=ON",
-                       "LICENSE.txt", "BDF.txt", "Z.txt", "UNICODE.txt", "Qt 6.4.2"):
-            self.assertIn(needed, text)
-
+            found = sections(f.read())
+        cases = [
+            ("Prog", ["our licence"]),
+            ("Qt 6.4.2", ["-DX=ON", "how to relink"]),
+            ("Code bundled with Qt and linked in",
+             [licence_text(n) for n in ("LICENSE.txt", "BDF.txt", "Z.txt", "UNICODE.txt")]),
+            ("GNU Lesser General Public License version 3", [licence_text("LGPL-3.0-only.txt")]),
+            ("GNU General Public License version 3", [licence_text("GPL-3.0-only.txt")]),
+        ]
+        for heading, needed in cases:
+            with self.subTest(heading):
+                self.assertTrue(heading in found, f"no section headed '{heading}': {list(found)}")
+                for text in needed:
+                    self.assertIn(text, found[heading])
 
 if __name__ == "__main__":
     unittest.main()

@@ -2,6 +2,7 @@
 
 #include "runtime/window_system.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/mirroring.h"
 #include "ui/shared/rule_line.h"
 
 #include <QColor>
@@ -30,9 +31,9 @@ void setTextColour(QWidget *widget, const QColor &colour) {
 QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QString &caption) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(rect);
+    label->setGeometry(Placed(*parent, rect, kClientArea.width()));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAlignment(Aligned(*parent, Qt::AlignLeft | Qt::AlignTop));
     label->setWordWrap(true);
     // Painting the whole rectangle is what lets a front label hide the part of
     // a label behind it that it overlaps.
@@ -44,7 +45,7 @@ QWidget *addLine(QWidget *parent, int index, const QRect &rect, const QColor &co
                  RuleLine::Reading reading) {
     auto *line = new RuleLine(reading, parent);
     line->setObjectName(QStringLiteral("Line1(%1)").arg(index));
-    line->setGeometry(rect);
+    line->setGeometry(Placed(*parent, rect, kClientArea.width()));
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
@@ -89,50 +90,49 @@ void AboutWindow::createControls(const QImage &picture) {
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(kImage1Rect);
+    Image1->setGeometry(Placed(*this, kImage1Rect, kClientArea.width()));
     Image1->setScaledContents(true);
-    Image1->setAccessibleName(QStringLiteral("Two teams on blocks as tall as their ratings"));
+    Image1->setAccessibleName(tr("Two teams on blocks as tall as their ratings"));
     if (!picture.isNull()) {
         Image1->setPixmap(QPixmap::fromImage(picture));
     }
 
     lblTitle = addLabel(this, "lblTitle", QRect(176, 8, 171, 32), QStringLiteral("Kestrix"));
-    lblTitle->setFont(CaptionFont(12));
+    QFont title = CaptionFont(12);
+    title.setItalic(true); // a name in Latin letters, also in a right-to-left window
+    lblTitle->setFont(title);
     setTextColour(lblTitle, black);
 
-    Label3 =
-        addLabel(this, "Label3", QRect(176, 24, 203, 32), QStringLiteral("Vorn Rating Calculator"));
+    Label3 = addLabel(this, "Label3", QRect(176, 24, 203, 32), tr("Vorn Rating Calculator"));
     Label3->setFont(CaptionFont(12));
     setTextColour(Label3, black);
 
-    lblVersion = addLabel(this, "lblVersion", QRect(176, 72, 155, 15),
-                          QStringLiteral("Version: Solvane %1.%2")
-                              .arg(identity::kVersionMajor)
-                              .arg(identity::kVersionMinor));
+    lblVersion = addLabel(
+        this, "lblVersion", QRect(176, 72, 155, 15),
+        tr("Version: Solvane %1.%2").arg(identity::kVersionMajor).arg(identity::kVersionMinor));
     lblVersion->setFont(CaptionFont(8.25));
 
     lblDescription = addLabel(this, "lblDescription", QRect(48, 104, 259, 22),
-                              QStringLiteral("Written by the Kestrix tools team, 2026"));
+                              tr("Written by the Kestrix tools team, 2026"));
     lblDescription->setFont(CaptionFont(9.75));
     setTextColour(lblDescription, black);
 
     Label1 = addLabel(this, "Label1", QRect(80, 120, 169, 17),
                       QStringLiteral("vornratingcalc@example.org"));
 
-    lblDisclaimer =
-        addLabel(this, "lblDisclaimer", QRect(0, 136, 385, 23),
-                 QStringLiteral("Free software under the MIT licence: copy it and pass it on."));
+    lblDisclaimer = addLabel(this, "lblDisclaimer", QRect(0, 136, 385, 23),
+                             tr("Free software under the MIT licence: copy it and pass it on."));
     setTextColour(lblDisclaimer, black);
 
     Label2 = addLabel(this, "Label2", QRect(8, 176, 265, 57),
-                      QStringLiteral("Enter the rating of players on your team and the opponent "
-                                     "team in the labelled boxes.  Click the calculate button to "
-                                     "determine the new ratings for a win or a loss for each "
-                                     "player on your team."));
+                      tr("Enter the rating of players on your team and the opponent "
+                         "team in the labelled boxes.  Click the calculate button to "
+                         "determine the new ratings for a win or a loss for each "
+                         "player on your team."));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(288, 192, 84, 23);
+    cmdOK->setGeometry(Placed(*this, QRect(288, 192, 84, 23), kClientArea.width()));
     // Enter presses it through being the default; Esc through reject().
     cmdOK->setDefault(true);
     cmdOK->setFocus();
