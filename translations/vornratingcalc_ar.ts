@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>يحسب التقييم الجديد لكل لاعب بعد الفوز وبعد الخسارة من تقييمات الفريقين.</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>تقييم اللاعب %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>التراخيص</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>تعذّر تحميل الحاسبة. أعد تحميل الصفحة للمحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>فشل الحساب: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>Berechnet die neue Wertung jedes Spielers nach einem Sieg und nach einer Niederlage aus den Wertungen beider Teams.</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>Wertung von Spieler %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>Der Rechner konnte nicht geladen werden. Laden Sie die Seite neu, um es noch einmal zu versuchen.</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>Die Berechnung ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

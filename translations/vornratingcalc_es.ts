@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>Calcula la nueva puntuación de cada jugador tras una victoria y tras una derrota a partir de las puntuaciones de ambos equipos.</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>Puntuación del jugador %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licencias</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>No se pudo cargar la calculadora. Vuelva a cargar la página para intentarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>Error en el cálculo: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

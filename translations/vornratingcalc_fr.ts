@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>Calcule la nouvelle cote de chaque joueur après une victoire et après une défaite, à partir des cotes des deux équipes.</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>Cote du joueur %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licences</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>Impossible de charger le calculateur. Rechargez la page pour réessayer.</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>Le calcul a échoué&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

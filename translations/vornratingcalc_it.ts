@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>Calcola il nuovo punteggio di ogni giocatore dopo una vittoria e dopo una sconfitta a partire dai punteggi delle due squadre.</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>Punteggio del giocatore %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licenze</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>Impossibile caricare il calcolatore. Ricaricare la pagina per riprovare.</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>Calcolo non riuscito: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>両チームのレーティングから、勝った場合と負けた場合の各プレイヤーの新しいレーティングを計算します。</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>プレイヤー %1 のレーティング</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>ライセンス</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>計算機を読み込めませんでした。ページを再読み込みして、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>計算に失敗しました: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

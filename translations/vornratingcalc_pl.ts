@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>Oblicza nowy ranking każdego gracza po wygranej i po przegranej na podstawie rankingów obu drużyn.</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>Ranking gracza %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licencje</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>Nie udało się wczytać kalkulatora. Odśwież stronę, aby spróbować ponownie.</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>Obliczenie nie powiodło się: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

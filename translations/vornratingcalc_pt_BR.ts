@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>Calcula a nova pontuação de cada jogador após uma vitória e após uma derrota a partir das pontuações dos dois times.</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>Pontuação do jogador %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licenças</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>Não foi possível carregar a calculadora. Recarregue a página para tentar novamente.</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>O cálculo falhou: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

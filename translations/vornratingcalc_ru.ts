@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>Рассчитывает новый рейтинг каждого игрока после победы и после поражения по рейтингам обеих команд.</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>Рейтинг игрока %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Лицензии</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>Не удалось загрузить калькулятор. Перезагрузите страницу, чтобы повторить попытку.</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>Ошибка расчёта: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>根据双方队伍的积分，计算每位玩家获胜和失利后的新积分。</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>玩家 %1 的积分</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>许可证</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>无法加载计算器。请重新加载页面后重试。</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>计算失败：%1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>
