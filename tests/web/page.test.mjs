@@ -66,15 +66,14 @@ async function accessibilityFaults(page) {
     return faults;
 }
 
-// The page in its reader's language: the browser's languages, then what the page shows.
+// The page in its reader's language: the browser's languages, then what the page shows;
+// `keeps`: the texts its translation writes as English does, besides the address.
 const readers = [
-    { accept: 'de-DE', lang: 'de', dir: 'ltr', mirrored: false },
-    { accept: 'ar', lang: 'ar', dir: 'rtl', mirrored: true },
+    { accept: 'de-DE', lang: 'de', dir: 'ltr', mirrored: false, keeps: /^(OK|Version: .*)$/ },
+    { accept: 'ar', lang: 'ar', dir: 'rtl', mirrored: true, keeps: /^$/ },
 ];
 const languageTable = (lang) =>
     JSON.parse(readFileSync(join(siteDir, 'i18n', `${lang.replace('-', '_')}.json`), 'utf8'));
-// Texts a translation may keep as they are in English.
-const kept = new Set(['OK', 'vornratingcalc@example.org']);
 
 // Every text the page shows or gives a screen reader, dialogs' included, in document order.
 const pageTexts = (page) =>
@@ -270,8 +269,10 @@ for (const browserName of browserNames) {
                     }, reader.lang);
                     const shown = await pageTexts(visit);
                     assert.equal(shown.length, english.length, reader.lang);
-                    const untranslated = english.filter(
-                        (text, index) => shown[index] === text && !kept.has(text));
+                    // Each text in the language, none lost on the way.
+                    const untranslated = english.filter((text, index) => shown[index] === '' ||
+                        (shown[index] === text && !reader.keeps.test(text) &&
+                            text !== 'vornratingcalc@example.org'));
                     assert.deepEqual(untranslated, [], reader.lang);
 
                     const table = languageTable(reader.lang);
