@@ -80,7 +80,15 @@ async function lighthouse(language) {
                     `--lang=${language} --accept-lang=${language}`],
                 { env: { ...process.env, CHROME_PATH: '/usr/bin/chromium' }, maxBuffer: 64 << 20 },
             );
-            runs.push(Object.values(JSON.parse(stdout).categories));
+            const report = JSON.parse(stdout);
+            runs.push(Object.values(report.categories));
+            // Lighthouse keeps the browser's own language only if the language file came.
+            const files = report.audits['network-requests'].details.items
+                .map((item) => item.url).filter((url) => url.includes('/i18n/'));
+            const expected = language === 'en' ? [] : [`i18n/${language}.json`];
+            if (files.map((url) => url.slice(url.indexOf('i18n/'))).join() !== expected.join()) {
+                throw new Error(`Lighthouse's page did not load ${expected}: ${files}`);
+            }
         }
     } finally {
         await site.close();

@@ -309,6 +309,29 @@ for (const browserName of browserNames) {
             }
         });
 
+        test('without its language file the page shows itself in English', async () => {
+            const copy = mkdtempSync(join(tmpdir(), 'vrc-site-'));
+            cpSync(siteDir, copy, { recursive: true });
+            rmSync(join(copy, 'i18n', 'de.json'));
+            const host = await serveSite(copy);
+            const german = await launch(browserName, { language: 'de-DE' });
+            try {
+                const visit = await openPage(german, host.url);
+                const shown = await visit.evaluate(() => ({
+                    lang: document.documentElement.lang,
+                    visible: document.getElementById('calculate').checkVisibility({
+                        visibilityProperty: true,
+                    }),
+                    calculate: document.getElementById('calculate').textContent,
+                }));
+                assert.deepEqual(shown, { lang: 'en', visible: true, calculate: 'Calculate' });
+            } finally {
+                await german.close();
+                await host.close();
+                rmSync(copy, { recursive: true, force: true });
+            }
+        });
+
         test('Chromium finds it installable as an app', { skip: browserName !== 'chromium' },
             async () => {
                 await waitFor(page, () => navigator.serviceWorker.controller !== null);

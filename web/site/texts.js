@@ -109,8 +109,9 @@ const VrcTexts = (() => {
 
     // The page's language from the first moment, so that it is laid out once, in its
     // direction; it stays hidden until its texts are in (a page that changes under the
-    // reader's eyes is worse than one that appears a moment later). Without its file (the
-    // network gone before it was kept) the page is English.
+    // reader's eyes is worse than one that appears a moment later), but not for long: a
+    // slow file leaves it in English meanwhile. Without its file (the network gone before
+    // it was kept) the page is English.
     function start() {
         const root = document.documentElement;
         const code = choose(navigator.languages?.length ? navigator.languages : [navigator.language]);
@@ -130,6 +131,11 @@ const VrcTexts = (() => {
         }
         setLanguage(code);
         root.classList.add('translating');
+        const english = () => {
+            setLanguage('en');
+            root.classList.remove('translating');
+        };
+        const slow = setTimeout(english, 3000);
         const loaded = fetch(languageFile(code))
             .then((response) => {
                 if (!response.ok) {
@@ -140,11 +146,17 @@ const VrcTexts = (() => {
             .then((texts) => {
                 table = texts;
             });
-        return Promise.all([loaded, parsed]).then(showTexts, () => {
+        return Promise.all([loaded, parsed]).then(() => {
+            setLanguage(code);
+            showTexts();
+        }, () => {
             table = {};
-            setLanguage('en');
+            english();
             return parsed;
-        }).finally(() => root.classList.remove('translating'));
+        }).finally(() => {
+            clearTimeout(slow);
+            root.classList.remove('translating');
+        });
     }
 
     const page = typeof document === 'undefined' ? null : start();
