@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Written by the Kestrix tools team, 2026</source>
-        <translation>من فريق أدوات Kestrix، 2026</translation>
+        <translation>أعدّته جماعة Kestrix، 2026</translation>
     </message>
     <message>
         <source>Free software under the MIT licence: copy it and pass it on.</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>أدخل تقييمات لاعبي فريقك والفريق الخصم في المربعات المعنونة. انقر «احسب» لمعرفة التقييم الجديد لكل لاعب في فريقك بعد الفوز أو الخسارة.</translation>
+        <translation>اكتب تقييمات لاعبي فريقك والفريق الخصم في المربعات المعنونة. انقر «احسب» لمعرفة التقييم الجديد لكل لاعب في فريقك بعد الفوز أو الخسارة.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -82,19 +82,19 @@
     </message>
     <message>
         <source>Opponents</source>
-        <translation>الخصوم</translation>
+        <translation>المنافس</translation>
     </message>
     <message>
         <source>Old Ratings</source>
-        <translation>التقييم الحالي</translation>
+        <translation>سابقاً</translation>
     </message>
     <message>
         <source>You Win</source>
-        <translation>عند الفوز</translation>
+        <translation>عند الغلبة</translation>
     </message>
     <message>
         <source>You Lose</source>
-        <translation>عند الخسارة</translation>
+        <translation>عند الفقد</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Vorn Rating Calculator</source>
-        <translation>Calculadora de puntuación Vorn</translation>
+        <translation>Calculadora de puntos Vorn</translation>
     </message>
     <message>
         <source>Version: Solvane %1.%2</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>Introduzca las puntuaciones de los jugadores de su equipo y del equipo rival en las casillas indicadas. Pulse Calcular para obtener la nueva puntuación de cada jugador de su equipo tras una victoria o una derrota.</translation>
+        <translation>Escriba las puntuaciones de los jugadores de su equipo y de los rivales en las casillas. Pulse Calcular para ver la nueva puntuación de cada jugador de su equipo tras una victoria o una derrota.</translation>
     </message>
     <message>
         <source>OK</source>

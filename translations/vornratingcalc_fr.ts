@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Version: Solvane %1.%2</source>
-        <translation>Version&#xa0;: Solvane %1.%2</translation>
+        <translation>Version : Solvane %1.%2</translation>
     </message>
     <message>
         <source>Written by the Kestrix tools team, 2026</source>
@@ -63,11 +63,11 @@
     </message>
     <message>
         <source>Free software under the MIT licence: copy it and pass it on.</source>
-        <translation>Logiciel libre sous licence MIT&#xa0;: copiez-le et transmettez-le.</translation>
+        <translation>Logiciel libre sous licence MIT : copiez-le et transmettez-le.</translation>
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>Saisissez les cotes des joueurs de votre équipe et de l’équipe adverse dans les cases prévues. Cliquez sur Calculer pour obtenir la nouvelle cote de chaque joueur de votre équipe après une victoire ou une défaite.</translation>
+        <translation>Saisissez les cotes des joueurs de votre équipe et des adversaires dans les cases. Cliquez sur Calculer pour obtenir la nouvelle cote de chaque joueur de votre équipe après une victoire ou une défaite.</translation>
     </message>
     <message>
         <source>OK</source>

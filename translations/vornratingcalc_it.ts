@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>Inserire i punteggi dei giocatori della propria squadra e di quella avversaria nelle caselle indicate. Fare clic su Calcola per ottenere il nuovo punteggio di ogni giocatore della squadra dopo una vittoria o una sconfitta.</translation>
+        <translation>Inserire i punteggi dei giocatori della propria squadra e degli avversari nelle caselle. Fare clic su Calcola per ottenere il nuovo punteggio di ogni giocatore dopo una vittoria o una sconfitta.</translation>
     </message>
     <message>
         <source>OK</source>

@@ -63,11 +63,11 @@
     </message>
     <message>
         <source>Free software under the MIT licence: copy it and pass it on.</source>
-        <translation>MIT ライセンスのフリー ソフトウェアです。自由にコピーして配布できます。</translation>
+        <translation>MIT ライセンスのフリー ソフトウェアです。自由にコピー、配布できます。</translation>
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>自チームと相手チームのプレイヤーのレーティングを各欄に入力し、[計算] をクリックしてください。自チームの各プレイヤーについて、勝った場合と負けた場合の新しいレーティングが表示されます。</translation>
+        <translation>両チームのプレイヤーのレーティングを各欄に入力して [計算] をクリックすると、自チームの各プレイヤーの勝敗後の新しいレーティングが表示されます。</translation>
     </message>
     <message>
         <source>OK</source>

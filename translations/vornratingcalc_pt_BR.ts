@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Vorn Rating Calculator</source>
-        <translation>Calculadora de pontuação Vorn</translation>
+        <translation>Calculadora de pontos Vorn</translation>
     </message>
     <message>
         <source>Version: Solvane %1.%2</source>

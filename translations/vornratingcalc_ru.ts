@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Vorn Rating Calculator</source>
-        <translation>Калькулятор рейтинга Vorn</translation>
+        <translation>Расчёт рейтинга Vorn</translation>
     </message>
     <message>
         <source>Version: Solvane %1.%2</source>
@@ -63,11 +63,11 @@
     </message>
     <message>
         <source>Free software under the MIT licence: copy it and pass it on.</source>
-        <translation>Свободная программа под лицензией MIT: копируйте и передавайте другим.</translation>
+        <translation>Свободная программа по лицензии MIT: можно копировать и раздавать.</translation>
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>Введите рейтинги игроков вашей команды и команды соперников в подписанные поля. Нажмите «Расчёт», чтобы узнать новый рейтинг каждого игрока вашей команды после победы или поражения.</translation>
+        <translation>Введите рейтинги игроков своей команды и соперников в поля. Нажмите «Расчёт», чтобы узнать новый рейтинг каждого игрока своей команды после победы или поражения.</translation>
     </message>
     <message>
         <source>OK</source>

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+namespace vrc::ui {
+
+// Where a control drawn at `rect` in a left-to-right window `width` pixels wide
+// stands in `window`: mirrored about the window's middle when the window runs
+// right to left, as Arabic does. Fixed positions are not mirrored by Qt itself.
+[[nodiscard]] QRect Placed(const QWidget &window, const QRect &rect, int width);
+
+} // namespace vrc::ui
