@@ -48,8 +48,9 @@ const VrcTexts = (() => {
         const translation = table[context]?.[source];
         return typeof translation === 'string' && translation !== '' ? translation : source;
     }
-    const arg = (text, ...values) =>
-        values.reduce((result, value, index) => result.replaceAll(`%${index + 1}`, value), text);
+    // As QString::arg; a value is taken as it is, "$&" and all.
+    const arg = (text, ...values) => values.reduce(
+        (result, value, index) => result.replaceAll(`%${index + 1}`, () => String(value)), text);
 
     // Each text of the page: where it goes (a selector, and an attribute or its text), and
     // what it says. The texts the desktop windows share come from their contexts.
