@@ -1,8 +1,8 @@
 // Keeps the whole site for use without a network. The site's assembly stamps the version,
 // a hash of every other file, into this worker: any change to the site makes the browser
 // install it afresh, keep the new files (listed in site-files.json) and drop the old ones.
-// Of the language files it keeps those of its reader's languages, not all ten: a language
-// the reader takes up later is kept when the page first asks for it.
+// Of the language files it keeps its reader's alone, not all ten; one the reader takes up
+// later is kept when the page first asks for it.
 importScripts('texts.js');
 
 const siteVersion = '@SITE_VERSION@';
