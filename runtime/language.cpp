@@ -24,8 +24,8 @@ QString ChooseLanguage(const QStringList &uiLanguages, const QStringList &availa
         if (locale.language() == QLocale::English) {
             return {};
         }
-        const QString language = QLocale::languageToCode(locale.language());
-        const QString regional =
+        QString language = QLocale::languageToCode(locale.language());
+        QString regional =
             language + QLatin1Char('_') + QLocale::territoryToCode(locale.territory());
         if (available.contains(regional)) {
             return regional;
@@ -50,7 +50,7 @@ QStringList AvailableLanguages() {
 }
 
 QString InstallTranslations() {
-    const QString code = ChooseLanguage(QLocale::system().uiLanguages(), AvailableLanguages());
+    QString code = ChooseLanguage(QLocale::system().uiLanguages(), AvailableLanguages());
     if (code.isEmpty()) {
         return code;
     }

@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Erreur d’exécution &apos;%1&apos;&#xa0;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Erreur interne</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>
@@ -55,7 +78,7 @@
     </message>
     <message>
         <source>Version: Solvane %1.%2</source>
-        <translation>Version : Solvane %1.%2</translation>
+        <translation>Version&#xa0;: Solvane %1.%2</translation>
     </message>
     <message>
         <source>Written by the Kestrix tools team, 2026</source>
@@ -63,7 +86,7 @@
     </message>
     <message>
         <source>Free software under the MIT licence: copy it and pass it on.</source>
-        <translation>Logiciel libre sous licence MIT : copiez-le et transmettez-le.</translation>
+        <translation>Logiciel libre sous licence MIT&#xa0;: copiez-le et transmettez-le.</translation>
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>

@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>実行時エラー &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>内部エラー</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>オーバーフロー</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>

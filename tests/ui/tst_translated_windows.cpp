@@ -78,13 +78,21 @@ QList<QWidget *> InFront(const QWidget *window, const QWidget *widget) {
     return front;
 }
 
+// Which side a label's text keeps to on screen: a label lines its text up by the
+// text's own direction unless its alignment is absolute.
+Qt::Alignment Shown(const QLabel *label) {
+    const Qt::LayoutDirection direction =
+        label->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    return QStyle::visualAlignment(direction, label->alignment()) &
+           (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter);
+}
+
 // Where the ink of each letter of a label's text lies, laid out as the label lays it
 // out: wrapped at its width, each line placed by its alignment, lines as tall as the
 // faces they use.
 QList<QRect> Ink(const QLabel *label) {
     const QRect box = label->contentsRect();
-    const Qt::Alignment alignment =
-        QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    const Qt::Alignment alignment = Shown(label);
     QTextLayout layout(label->text(), label->font());
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
@@ -255,6 +263,7 @@ private slots:
     // numbers still read left to right.
     void arabicMirrors() {
         QHash<QString, QRect> leftToRight;
+        QHash<QString, Qt::Alignment> leftToRightAlignment;
         {
             const Windows english{QString()};
             for (const QWidget *window : {static_cast<QWidget *>(english.rating.get()),
@@ -262,6 +271,10 @@ private slots:
                 for (const QWidget *child : window->findChildren<QWidget *>()) {
                     leftToRight.insert(window->objectName() + child->objectName(),
                                        child->geometry());
+                    if (const auto *label = qobject_cast<const QLabel *>(child)) {
+                        leftToRightAlignment.insert(window->objectName() + child->objectName(),
+                                                    Shown(label));
+                    }
                 }
             }
         }
@@ -284,6 +297,14 @@ private slots:
                 const QRect mirrored(client.width - ltr.right() - 1, ltr.y(), ltr.width(),
                                      ltr.height());
                 QCOMPARE(child->geometry(), mirrored);
+                if (const auto *label = qobject_cast<const QLabel *>(child);
+                    label != nullptr && !label->text().isEmpty()) {
+                    const Qt::Alignment ltr = leftToRightAlignment.value(key);
+                    const Qt::Alignment expected = ltr == Qt::AlignLeft    ? Qt::AlignRight
+                                                   : ltr == Qt::AlignRight ? Qt::AlignLeft
+                                                                           : ltr;
+                    QVERIFY2(Shown(label) == expected, qPrintable(key));
+                }
             }
         }
         for (const QLineEdit *box : arabic.rating->findChildren<QLineEdit *>()) {

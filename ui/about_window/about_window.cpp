@@ -33,7 +33,7 @@ QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QSt
     label->setObjectName(QLatin1String(name));
     label->setGeometry(Placed(*parent, rect, kClientArea.width()));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAlignment(Aligned(*parent, Qt::AlignLeft | Qt::AlignTop));
     label->setWordWrap(true);
     // Painting the whole rectangle is what lets a front label hide the part of
     // a label behind it that it overlaps.

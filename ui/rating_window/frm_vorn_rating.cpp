@@ -66,7 +66,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, con
                   Qt::Alignment horizontal) {
     auto *label = Place(new QLabel(caption, parent), QLatin1String(name), rect, CaptionFont(9.75));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(horizontal | Qt::AlignTop);
+    label->setAlignment(Aligned(*parent, horizontal | Qt::AlignTop));
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     return label;
