@@ -258,8 +258,8 @@ for (const browserName of browserNames) {
                 }
             });
 
-        test('in German, Arabic and Chinese: every text translated, mirrored in Arabic, the refusals in ' +
-            'the language, no axe-core violation, offline in the language', async () => {
+        test('in German, Arabic and Chinese: every text translated, mirrored in Arabic, the ' +
+            'refusals in the language, no axe-core violation, offline in the language', async () => {
             const english = await pageTexts(page);
             for (const reader of readers) {
                 const local = await launch(browserName, { language: reader.accept });
