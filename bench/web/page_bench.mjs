@@ -1,6 +1,6 @@
 // The web page's weight and speed, in headless Chromium on 127.0.0.1, for readers of
 // English, German and Arabic:
-//   node bench/web/page_bench.mjs [site folder, default build-web/site] [languages, default en,de,ar]
+//   node bench/web/page_bench.mjs [site folder: build-web/site] [languages: en,de,ar]
 // 1. everything a first visit downloads (the page and what its service worker keeps), gzipped;
 // 2. time from navigation until the page can calculate, first and repeat visits;
 // 3. Lighthouse's Performance, Accessibility and Best Practices scores, median of three runs.
@@ -58,7 +58,8 @@ async function weightAndSpeed(language) {
         const ms = (value) => `${value.toFixed(0)} ms`;
         console.log(`ready to calculate, ${visits} visits each (target <= 1000 ms):`);
         console.log(`  first visit:  median ${ms(median(cold))}, slowest ${ms(Math.max(...cold))}`);
-        console.log(`  repeat visit: median ${ms(median(warm))}, slowest ${ms(Math.max(...warm))}\n`);
+        console.log(
+            `  repeat visit: median ${ms(median(warm))}, slowest ${ms(Math.max(...warm))}\n`);
     } finally {
         await browser.close();
         await site.close();
@@ -96,7 +97,8 @@ async function lighthouse(language) {
     console.log('Lighthouse, median of 3 runs (mobile defaults; target >= 95 each):');
     runs[0].forEach((category, index) => {
         const scores = runs.map((categories) => Math.round(categories[index].score * 100));
-        console.log(`  ${category.title.padEnd(16)} ${median(scores)}  (runs: ${scores.join(', ')})`);
+        const runsText = scores.join(', ');
+        console.log(`  ${category.title.padEnd(16)} ${median(scores)}  (runs: ${runsText})`);
     });
 }
 

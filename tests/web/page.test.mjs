@@ -92,7 +92,8 @@ const layout = (page) =>
     page.evaluate(() => {
         const left = (id) => document.getElementById(id).getBoundingClientRect().left;
         // The direction the browser lays the text of a box out in (CSS alone does not set it).
-        const direction = (id) => (document.getElementById(id).matches(':dir(ltr)') ? 'ltr' : 'rtl');
+        const direction = (id) =>
+            (document.getElementById(id).matches(':dir(ltr)') ? 'ltr' : 'rtl');
         return {
             lang: document.documentElement.lang,
             dir: document.documentElement.dir,
@@ -259,7 +260,8 @@ for (const browserName of browserNames) {
             });
 
         test('in German, Arabic and Chinese: every text translated, mirrored in Arabic, the ' +
-            'refusals in the language, no axe-core violation, offline in the language', async () => {
+            'refusals in the language, no axe-core violation, offline in the language',
+        async () => {
             const english = await pageTexts(page);
             for (const reader of readers) {
                 const local = await launch(browserName, { language: reader.accept });

@@ -68,10 +68,10 @@ const VrcTexts = (() => {
                 arg(qsTranslate('WebPage', 'Player %1 rating'), player)],
             [`label[for="opponents-${player - 1}"]`, '',
                 arg(qsTranslate('vrc::ui::FrmVornRating', 'Opponent %1 rating'), player)],
-            [`label[for="win-${player - 1}"]`, '',
-                arg(qsTranslate('vrc::ui::FrmVornRating', 'Player %1 rating after a win'), player)],
-            [`label[for="lose-${player - 1}"]`, '',
-                arg(qsTranslate('vrc::ui::FrmVornRating', 'Player %1 rating after a loss'), player)],
+            [`label[for="win-${player - 1}"]`, '', arg(
+                qsTranslate('vrc::ui::FrmVornRating', 'Player %1 rating after a win'), player)],
+            [`label[for="lose-${player - 1}"]`, '', arg(
+                qsTranslate('vrc::ui::FrmVornRating', 'Player %1 rating after a loss'), player)],
         ]),
         ['.picture', 'alt', qsTranslate('vrc::ui::FrmVornRating',
             'A balance weighing your team against the opponents')],
@@ -82,7 +82,8 @@ const VrcTexts = (() => {
         ['#error button', '', qsTranslate('vrc::ui::AboutWindow', 'OK')],
         ['#about img', 'alt', qsTranslate('vrc::ui::AboutWindow',
             'Two teams on blocks as tall as their ratings')],
-        ['#about-title .product', '', qsTranslate('vrc::ui::AboutWindow', 'Vorn Rating Calculator')],
+        ['#about-title .product', '',
+            qsTranslate('vrc::ui::AboutWindow', 'Vorn Rating Calculator')],
         ['#about .version', '',
             arg(qsTranslate('vrc::ui::AboutWindow', 'Version: Solvane %1.%2'), ...version)],
         ['#about .credits', '', qsTranslate('vrc::ui::AboutWindow',
@@ -115,7 +116,8 @@ const VrcTexts = (() => {
     // it was kept) the page is English.
     function start() {
         const root = document.documentElement;
-        const code = choose(navigator.languages?.length ? navigator.languages : [navigator.language]);
+        const code =
+            choose(navigator.languages?.length ? navigator.languages : [navigator.language]);
         const setLanguage = (language) => {
             root.lang = language.replace('_', '-');
             root.dir = rightToLeft.includes(language.split('_')[0]) ? 'rtl' : 'ltr';
@@ -172,6 +174,7 @@ const VrcTexts = (() => {
         refusal: (message) => qsTranslate('vrc::engine::RefusalMessages', message),
         loadFailed: () => qsTranslate('WebPage',
             'The calculator could not be loaded. Reload the page to try again.'),
-        calculationFailed: (detail) => arg(qsTranslate('WebPage', 'The calculation failed: %1'), detail),
+        calculationFailed: (detail) =>
+            arg(qsTranslate('WebPage', 'The calculation failed: %1'), detail),
     });
 })();
