@@ -1,5 +1,6 @@
 #include "app/module1.h"
 #include "runtime/language.h"
+#include "tests/common/waits.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
 
@@ -54,8 +55,8 @@ private slots:
             }
         });
         Module1::Main();
-        QVERIFY2(QTest::qWaitForWindowActive(&Module1::frmVornRating(), 30000),
-                 "the rating window did not become active");
+        const QString late = vrc::test::WaitActive(&Module1::frmVornRating());
+        QVERIFY2(late.isEmpty(), qPrintable(late));
     }
 
     // The first of the user's languages with a translation wins; English is one.

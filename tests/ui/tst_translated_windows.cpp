@@ -209,6 +209,19 @@ class TestTranslatedWindows : public QObject {
 private slots:
     void everyLanguageIsCarried() { QCOMPARE(Languages().size(), 11); }
 
+    // The message box's buttons and the text boxes' menus speak the language too: Qt's
+    // own translation of it is where the program looks (on Windows, inside it).
+    void qtSpeaksEachLanguage_data() { AddLanguageRows(); }
+    void qtSpeaksEachLanguage() {
+        QFETCH(QString, code);
+        if (code.isEmpty()) {
+            return;
+        }
+        QTranslator qt;
+        QVERIFY2(qt.load(QStringLiteral("qtbase_") + code, vrc::runtime::QtTranslationsDirectory()),
+                 qPrintable(vrc::runtime::QtTranslationsDirectory()));
+    }
+
     void captionsFit_data() { AddLanguageRows(); }
     void captionsFit() {
         QFETCH(QString, code);
