@@ -2,11 +2,14 @@
 # the service worker with the site's version, so that browsers replace a cached site
 # whenever any file of it changes.
 #
-#   cmake -DSITE=dir -DPAGE=dir -DFILES=file;file... -DABOUT_VERSION=1.0 -P assemble_site.cmake
+#   cmake -DSITE=dir -DPAGE=dir -DFILES=file;file... -DABOUT_VERSION=1.0
+#         -DLANGUAGE_DIR=dir -DLANGUAGES=de;fr... -P assemble_site.cmake
 #
-# "@ABOUT_VERSION@" in index.html becomes the version the About text shows.
+# "@ABOUT_VERSION@" in index.html becomes the version the About text shows, and
+# "@LANGUAGES@" in texts.js the languages whose files LANGUAGE_DIR holds (into i18n/).
 # Every "@SITE_VERSION@" in sw.js becomes a hash of all the other files, names and
-# contents; site-files.json lists them, with that version, for the worker to cache.
+# contents; site-files.json lists them, with that version, for the worker to cache: all
+# but the language files, which it keeps for the languages its reader uses.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE})
@@ -18,6 +21,16 @@ foreach(extra IN LISTS FILES)
         file(COPY ${extra} DESTINATION ${SITE})
     endif()
 endforeach()
+
+if(DEFINED LANGUAGE_DIR)
+    file(COPY ${LANGUAGE_DIR}/ DESTINATION ${SITE}/i18n)
+endif()
+if(EXISTS ${SITE}/texts.js)
+    list(JOIN LANGUAGES " " language_list)
+    file(READ ${SITE}/texts.js texts)
+    string(REPLACE "@LANGUAGES@" "${language_list}" texts "${texts}")
+    file(WRITE ${SITE}/texts.js "${texts}")
+endif()
 
 if(EXISTS ${SITE}/index.html)
     file(READ ${SITE}/index.html page)
@@ -33,7 +46,9 @@ set(names "")
 foreach(name IN LISTS files)
     file(SHA256 ${SITE}/${name} digest)
     string(APPEND digests "${name} ${digest}\n")
-    list(APPEND names "\"${name}\"")
+    if(NOT name MATCHES "^i18n/")
+        list(APPEND names "\"${name}\"")
+    endif()
 endforeach()
 string(SHA256 version "${digests}")
 string(SUBSTRING ${version} 0 16 version)

@@ -66,6 +66,43 @@ async function accessibilityFaults(page) {
     return faults;
 }
 
+// The page in its reader's language: the browser's languages, then what the page shows;
+// `keeps`: the texts its translation writes as English does, besides the address.
+const readers = [
+    { accept: 'de-DE', lang: 'de', dir: 'ltr', mirrored: false, keeps: /^(OK|Version: .*)$/ },
+    { accept: 'ar', lang: 'ar', dir: 'rtl', mirrored: true, keeps: /^$/ },
+    // A translation for one region: its file and its tag are written differently.
+    { accept: 'zh-CN', lang: 'zh-CN', dir: 'ltr', mirrored: false, keeps: /^$/ },
+];
+const languageTable = (lang) =>
+    JSON.parse(readFileSync(join(siteDir, 'i18n', `${lang.replace('-', '_')}.json`), 'utf8'));
+
+// Every text the page shows or gives a screen reader, dialogs' included, in document order.
+const pageTexts = (page) =>
+    page.evaluate(() => [
+        ...[...document.querySelectorAll(
+            'h1, .heading, label, button, h2, dialog p:not(.message), dialog a')]
+            .map((element) => element.textContent.trim()),
+        ...[...document.querySelectorAll('img')].map((image) => image.alt),
+        document.querySelector('meta[name="description"]').content,
+    ]);
+
+// Where the pieces the reader sees side by side stand, and how numbers run in their boxes.
+const layout = (page) =>
+    page.evaluate(() => {
+        const left = (id) => document.getElementById(id).getBoundingClientRect().left;
+        // The direction the browser lays the text of a box out in (CSS alone does not set it).
+        const direction = (id) =>
+            (document.getElementById(id).matches(':dir(ltr)') ? 'ltr' : 'rtl');
+        return {
+            lang: document.documentElement.lang,
+            dir: document.documentElement.dir,
+            teamRightOfResults: left('team-0') > left('win-0'),
+            calculateRightOfHelp: left('calculate') > left('help'),
+            numbers: [direction('team-0'), direction('win-0')],
+        };
+    });
+
 for (const browserName of browserNames) {
     describe(browserName, () => {
         let browser;
@@ -221,6 +258,83 @@ for (const browserName of browserNames) {
                     await german.close();
                 }
             });
+
+        test('in German, Arabic and Chinese: every text translated, mirrored in Arabic, the ' +
+            'refusals in the language, no axe-core violation, offline in the language',
+        async () => {
+            const english = await pageTexts(page);
+            for (const reader of readers) {
+                const local = await launch(browserName, { language: reader.accept });
+                const host = await serveSite();
+                try {
+                    const visit = await openPage(local, host.url);
+                    assert.deepEqual(await layout(visit), {
+                        lang: reader.lang, dir: reader.dir, teamRightOfResults: reader.mirrored,
+                        calculateRightOfHelp: reader.mirrored, numbers: ['ltr', 'ltr'],
+                    }, reader.lang);
+                    const shown = await pageTexts(visit);
+                    assert.equal(shown.length, english.length, reader.lang);
+                    // Each text in the language, none lost on the way.
+                    const untranslated = english.filter((text, index) => shown[index] === '' ||
+                        (shown[index] === text && !reader.keeps.test(text) &&
+                            text !== 'vornratingcalc@example.org'));
+                    assert.deepEqual(untranslated, [], reader.lang);
+
+                    const table = languageTable(reader.lang);
+                    for (const refusal of refusals) {
+                        await fill(visit, refusal.team, refusal.opponents);
+                        await visit.click('#calculate');
+                        await waitFor(visit, () => document.getElementById('error').open);
+                        const message = await visit.evaluate(
+                            () => document.getElementById('error-message').textContent);
+                        const expected = table['vrc::engine::RefusalMessages'][refusal.message];
+                        assert.ok(expected && expected !== refusal.message, refusal.message);
+                        assert.equal(message, expected, `${reader.lang}: ${refusal.message}`);
+                        await press(visit, 'Escape');
+                        await waitFor(visit, () => !document.getElementById('error').open);
+                    }
+                    assert.deepEqual(await accessibilityFaults(visit), [], reader.lang);
+
+                    // A first visit fetches its own language's file alone; the page keeps it.
+                    await waitFor(visit, () => navigator.serviceWorker.controller !== null);
+                    const languageFiles = [...new Set(host.served)]
+                        .filter((file) => file.startsWith(join(host.root, 'i18n')))
+                        .map((file) => file.slice(host.root.length + 1));
+                    assert.deepEqual(languageFiles,
+                        [join('i18n', `${reader.lang.replace('-', '_')}.json`)], reader.lang);
+                    await host.close();
+                    await visit.reload();
+                    await waitReady(visit);
+                    assert.deepEqual(await pageTexts(visit), shown, `${reader.lang}, offline`);
+                } finally {
+                    await local.close();
+                    await host.close();
+                }
+            }
+        });
+
+        test('without its language file the page shows itself in English', async () => {
+            const copy = mkdtempSync(join(tmpdir(), 'vrc-site-'));
+            cpSync(siteDir, copy, { recursive: true });
+            rmSync(join(copy, 'i18n', 'de.json'));
+            const host = await serveSite(copy);
+            const german = await launch(browserName, { language: 'de-DE' });
+            try {
+                const visit = await openPage(german, host.url);
+                const shown = await visit.evaluate(() => ({
+                    lang: document.documentElement.lang,
+                    visible: document.getElementById('calculate').checkVisibility({
+                        visibilityProperty: true,
+                    }),
+                    calculate: document.getElementById('calculate').textContent,
+                }));
+                assert.deepEqual(shown, { lang: 'en', visible: true, calculate: 'Calculate' });
+            } finally {
+                await german.close();
+                await host.close();
+                rmSync(copy, { recursive: true, force: true });
+            }
+        });
 
         test('Chromium finds it installable as an app', { skip: browserName !== 'chromium' },
             async () => {

@@ -1,5 +1,6 @@
 // The rating window of the web edition: reads the six boxes, asks the engine, shows the
-// results or reports the refusal. Every rule, message and number reading is the engine's.
+// results or reports the refusal. Every rule, message and number reading is the engine's;
+// the texts, in the reader's language, come from texts.js (VrcTexts), loaded before this.
 
 const form = document.getElementById('rating-window');
 const boxes = {
@@ -15,14 +16,13 @@ const errorMessage = document.getElementById('error-message');
 const aboutDialog = document.getElementById('about');
 const helpButton = document.getElementById('help');
 
-// The engine loads once; a Calculate pressed before it is ready waits for it.
-const engineReady = import('./engine.js')
-    .then((module) => module.loadEngine())
-    .then((engine) => {
-        document.documentElement.dataset.engine = 'ready';
-        performance.mark('vrc-ready');
-        return engine;
-    });
+// The engine loads once; a Calculate pressed before it is ready waits for it. The page is
+// ready when it can calculate and shows its texts.
+const engineReady = import('./engine.js').then((module) => module.loadEngine());
+Promise.all([engineReady, VrcTexts.ready]).then(() => {
+    document.documentElement.dataset.engine = 'ready';
+    performance.mark('vrc-ready');
+}, () => {});
 // A failed load is reported when Calculate asks for the engine.
 const engineSettled = engineReady.catch(() => {});
 
@@ -47,7 +47,7 @@ async function calculate() {
     try {
         engine = await engineReady;
     } catch {
-        reportError('The calculator could not be loaded. Reload the page to try again.', null);
+        reportError(VrcTexts.loadFailed(), null);
         return;
     }
     let answer;
@@ -59,13 +59,13 @@ async function calculate() {
         );
     } catch (fault) {
         // A fault in the engine, never an entry error: say so, and keep what is on the page.
-        reportError(`The calculation failed: ${fault.message}`, null);
+        reportError(VrcTexts.calculationFailed(fault.message), null);
         return;
     }
     if (answer.ok) {
         showResults(answer.rows);
     } else {
-        reportError(answer.message, boxes[answer.group][answer.row]);
+        reportError(VrcTexts.refusal(answer.message), boxes[answer.group][answer.row]);
     }
 }
 

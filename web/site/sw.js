@@ -1,6 +1,10 @@
 // Keeps the whole site for use without a network. The site's assembly stamps the version,
 // a hash of every other file, into this worker: any change to the site makes the browser
 // install it afresh, keep the new files (listed in site-files.json) and drop the old ones.
+// Of the language files it keeps its reader's alone, not all ten; one the reader takes up
+// later is kept when the page first asks for it.
+importScripts('texts.js');
+
 const siteVersion = '@SITE_VERSION@';
 const cacheName = `vornratingcalc-${siteVersion}`;
 const scope = new URL(self.registration.scope);
@@ -15,7 +19,9 @@ self.addEventListener('install', (event) => {
             .then((response) => response.json())
             .then(async ({ files }) => {
                 const cache = await caches.open(cacheName);
-                await Promise.all(files.map(async (file) => {
+                const language = VrcTexts.choose(navigator.languages);
+                const languageFiles = language === 'en' ? [] : [VrcTexts.languageFile(language)];
+                await Promise.all([...files, ...languageFiles].map(async (file) => {
                     const response = await fresh(file);
                     if (!response.ok) {
                         throw new Error(`${file}: ${response.status}`);
@@ -50,10 +56,18 @@ self.addEventListener('fetch', (event) => {
     // The site's bare address is its page; any other address is a file of its own (licences.txt).
     const url = new URL(request.url);
     const key = request.mode === 'navigate' && url.pathname === scope.pathname ? page : request;
+    const languageFile = url.pathname.startsWith(`${scope.pathname}i18n/`);
     event.respondWith(
-        caches
-            .open(cacheName)
-            .then((cache) => cache.match(key, { ignoreSearch: request.mode === 'navigate' }))
-            .then((kept) => kept ?? fetch(request)),
+        caches.open(cacheName).then(async (cache) => {
+            const kept = await cache.match(key, { ignoreSearch: request.mode === 'navigate' });
+            if (kept || !languageFile) {
+                return kept ?? fetch(request);
+            }
+            const response = await fetch(request);
+            if (response.ok) {
+                await cache.put(request, response.clone());
+            }
+            return response;
+        }),
     );
 });
