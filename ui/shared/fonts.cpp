@@ -9,9 +9,13 @@ namespace {
 
 // Chinese and Japanese share their characters but draw some of them differently.
 QString CjkBoxFace() {
-    const QStringList languages = QLocale::system().uiLanguages();
-    const bool chinese = !languages.isEmpty() && languages.first().startsWith(QLatin1String("zh"));
-    return chinese ? QStringLiteral("Noto Sans CJK SC") : QStringLiteral("Noto Sans CJK JP");
+    static const QString face = [] {
+        const QStringList languages = QLocale::system().uiLanguages();
+        const bool chinese =
+            !languages.isEmpty() && languages.first().startsWith(QLatin1String("zh"));
+        return chinese ? QStringLiteral("Noto Sans CJK SC") : QStringLiteral("Noto Sans CJK JP");
+    }();
+    return face;
 }
 
 } // namespace
