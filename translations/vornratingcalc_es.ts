@@ -1,30 +1,53 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
-  <context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>
+        <translation>Calcula la nueva puntuación de cada jugador tras una victoria y tras una derrota a partir de las puntuaciones de ambos equipos.</translation>
+    </message>
+    <message>
+        <source>Player %1 rating</source>
+        <translation>Puntuación del jugador %1</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licencias</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page to try again.</source>
+        <translation>No se pudo cargar la calculadora. Vuelva a cargar la página para intentarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The calculation failed: %1</source>
+        <translation>Error en el cálculo: %1</translation>
+    </message>
+</context>
+<context>
     <name>vrc::app::CommandLine</name>
     <message>
-      <source>Usage: %1 [OPTION]...
-Work out each team player's rating after a win and after a loss.
+        <source>Usage: %1 [OPTION]...
+Work out each team player&apos;s rating after a win and after a loss.
 Without ratings the program opens its About window, then the calculator;
 with them it prints the results and opens no window.
 
   -t, --team RATING      a rating of your team; up to three, in row order
-  -o, --opponent RATING  an opponent's rating; up to three, in row order
+  -o, --opponent RATING  an opponent&apos;s rating; up to three, in row order
       --json             print the results as one JSON object
   -h, --help             show this help and exit
   -v, --version          show the version and exit
 
-One rating per option, read as the calculator reads it (your locale's
+One rating per option, read as the calculator reads it (your locale&apos;s
 decimal separator, blanks, a sign, an exponent); an empty one leaves its
 row empty. Example:
   %1 -t 500 -t 600 -o 550 -o 650 -o 700
 Exit status: 0 for results, 1 for ratings the calculator would refuse,
 2 for a command line that cannot be read.
 
-Qt's own options, such as -platform and -style, are accepted too.
+Qt&apos;s own options, such as -platform and -style, are accepted too.
 </source>
-      <translation>Uso: %1 [OPCIÓN]...
+        <translation>Uso: %1 [OPCIÓN]...
 Calcula la puntuación de cada jugador de su equipo tras una victoria y tras
 una derrota. Sin puntuaciones, el programa abre su ventana Acerca de y luego la
 calculadora; con ellas, muestra los resultados y no abre ninguna ventana.
@@ -46,257 +69,234 @@ También se aceptan las opciones propias de Qt, como -platform y -style.
 </translation>
     </message>
     <message>
-      <source>Try '%1 --help' for more information.
+        <source>Try &apos;%1 --help&apos; for more information.
 </source>
-      <translation>Pruebe '%1 --help' para más información.
+        <translation>Pruebe &apos;%1 --help&apos; para más información.
 </translation>
     </message>
     <message>
-      <source>unknown option '%1'</source>
-      <translation>opción desconocida '%1'</translation>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida &apos;%1&apos;</translation>
     </message>
     <message>
-      <source>Run-time error '%1': %2
+        <source>Run-time error &apos;%1&apos;: %2
 </source>
-      <translation>Error en tiempo de ejecución '%1': %2
+        <translation>Error en tiempo de ejecución &apos;%1&apos;: %2
 </translation>
     </message>
     <message>
-      <source>unexpected argument '%1'</source>
-      <translation>argumento inesperado '%1'</translation>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
-      <source>at most %1 team ratings (-t, --team)</source>
-      <translation>como máximo %1 puntuaciones de su equipo (-t, --team)</translation>
+        <source>at most %1 team ratings (-t, --team)</source>
+        <translation>como máximo %1 puntuaciones de su equipo (-t, --team)</translation>
     </message>
     <message>
-      <source>at most %1 opponent ratings (-o, --opponent)</source>
-      <translation>como máximo %1 puntuaciones de rivales (-o, --opponent)</translation>
+        <source>at most %1 opponent ratings (-o, --opponent)</source>
+        <translation>como máximo %1 puntuaciones de rivales (-o, --opponent)</translation>
     </message>
     <message>
-      <source>--json needs ratings (-t, -o)</source>
-      <translation>--json necesita puntuaciones (-t, -o)</translation>
+        <source>--json needs ratings (-t, -o)</source>
+        <translation>--json necesita puntuaciones (-t, -o)</translation>
     </message>
     <message>
-      <source>team</source>
-      <translation>equipo</translation>
+        <source>team</source>
+        <translation>equipo</translation>
     </message>
     <message>
-      <source>opponents</source>
-      <translation>rivales</translation>
+        <source>opponents</source>
+        <translation>rivales</translation>
     </message>
     <message>
-      <source>team row %1</source>
-      <translation>equipo, fila %1</translation>
+        <source>team row %1</source>
+        <translation>equipo, fila %1</translation>
     </message>
     <message>
-      <source>opponent row %1</source>
-      <translation>rivales, fila %1</translation>
+        <source>opponent row %1</source>
+        <translation>rivales, fila %1</translation>
     </message>
     <message>
-      <source>Player</source>
-      <translation>Jugador</translation>
+        <source>Player</source>
+        <translation>Jugador</translation>
     </message>
     <message>
-      <source>See %1(1) for the keys, the messages and the rule.
+        <source>See %1(1) for the keys, the messages and the rule.
 </source>
-      <translation>Las teclas, los mensajes y la regla se describen en %1(1).
+        <translation>Las teclas, los mensajes y la regla se describen en %1(1).
 </translation>
     </message>
     <message>
-      <source>Help (or F1) in the calculator shows the About window; the README at
+        <source>Help (or F1) in the calculator shows the About window; the README at
 %1 has the keys, the messages and the rule.
 </source>
-      <translation>«Ayuda» (o F1) en la calculadora muestra la ventana Acerca de; el README en
+        <translation>«Ayuda» (o F1) en la calculadora muestra la ventana Acerca de; el README en
 %1 describe las teclas, los mensajes y la regla.
 </translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
-      <source>You must enter a rating between -32768 and 32767</source>
-      <translation>Debe introducir una puntuación entre -32768 y 32767</translation>
+        <source>You must enter a rating between -32768 and 32767</source>
+        <translation>Debe introducir una puntuación entre -32768 y 32767</translation>
     </message>
     <message>
-      <source>You must enter at least one player and one opponent</source>
-      <translation>Debe introducir al menos un jugador y un rival</translation>
+        <source>You must enter at least one player and one opponent</source>
+        <translation>Debe introducir al menos un jugador y un rival</translation>
     </message>
     <message>
-      <source>You must enter a numeric value for rating</source>
-      <translation>Debe introducir un valor numérico como puntuación</translation>
+        <source>You must enter a numeric value for rating</source>
+        <translation>Debe introducir un valor numérico como puntuación</translation>
     </message>
     <message>
-      <source>The new rating would be outside the range -32768 to 32767</source>
-      <translation>La nueva puntuación quedaría fuera del intervalo de -32768 a 32767</translation>
+        <source>The new rating would be outside the range -32768 to 32767</source>
+        <translation>La nueva puntuación quedaría fuera del intervalo de -32768 a 32767</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>vrc::runtime::FaultBoundary</name>
     <message>
-      <source>Run-time error '%1':
+        <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-      <translation>Error en tiempo de ejecución '%1':
+        <translation>Error en tiempo de ejecución &apos;%1&apos;:
 
 %2</translation>
     </message>
     <message>
-      <source>Out of memory</source>
-      <translation>Memoria insuficiente</translation>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
-      <source>Internal error</source>
-      <translation>Error interno</translation>
+        <source>Internal error</source>
+        <translation>Error interno</translation>
     </message>
     <message>
-      <source>Overflow</source>
-      <translation>Desbordamiento</translation>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
-      <source>Two teams on blocks as tall as their ratings</source>
-      <translation>Dos equipos sobre bloques tan altos como sus puntuaciones</translation>
+        <source>Two teams on blocks as tall as their ratings</source>
+        <translation>Dos equipos sobre bloques tan altos como sus puntuaciones</translation>
     </message>
     <message>
-      <source>Vorn Rating Calculator</source>
-      <translation>Calculadora de puntos Vorn</translation>
+        <source>Vorn Rating Calculator</source>
+        <translation>Calculadora de puntos Vorn</translation>
     </message>
     <message>
-      <source>Version: Solvane %1.%2</source>
-      <translation>Versión: Solvane %1.%2</translation>
+        <source>Version: Solvane %1.%2</source>
+        <translation>Versión: Solvane %1.%2</translation>
     </message>
     <message>
-      <source>Written by the Kestrix tools team, 2026</source>
-      <translation>Del equipo de herramientas Kestrix, 2026</translation>
+        <source>Written by the Kestrix tools team, 2026</source>
+        <translation>Del equipo de herramientas Kestrix, 2026</translation>
     </message>
     <message>
-      <source>Free software under the MIT licence: copy it and pass it on.</source>
-      <translation>Software libre con licencia MIT: cópielo y compártalo.</translation>
+        <source>Free software under the MIT licence: copy it and pass it on.</source>
+        <translation>Software libre con licencia MIT: cópielo y compártalo.</translation>
     </message>
     <message>
-      <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-      <translation>Escriba las puntuaciones de los jugadores de su equipo y de los rivales en las casillas. Pulse Calcular para ver la nueva puntuación de cada jugador de su equipo tras una victoria o una derrota.</translation>
+        <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
+        <translation>Escriba las puntuaciones de los jugadores de su equipo y de los rivales en las casillas. Pulse Calcular para ver la nueva puntuación de cada jugador de su equipo tras una victoria o una derrota.</translation>
     </message>
     <message>
-      <source>OK</source>
-      <translation>Aceptar</translation>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>vrc::ui::FrmVornRating</name>
     <message>
-      <source>Your Team</source>
-      <translation>Su equipo</translation>
+        <source>Your Team</source>
+        <translation>Su equipo</translation>
     </message>
     <message>
-      <source>Opponents</source>
-      <translation>Rivales</translation>
+        <source>Opponents</source>
+        <translation>Rivales</translation>
     </message>
     <message>
-      <source>Old Ratings</source>
-      <translation>Puntuación</translation>
+        <source>Old Ratings</source>
+        <translation>Puntuación</translation>
     </message>
     <message>
-      <source>You Win</source>
-      <translation>Si gana</translation>
+        <source>You Win</source>
+        <translation>Si gana</translation>
     </message>
     <message>
-      <source>You Lose</source>
-      <translation>Si pierde</translation>
+        <source>You Lose</source>
+        <translation>Si pierde</translation>
     </message>
     <message>
-      <source>&amp;Calculate</source>
-      <translation>&amp;Calcular</translation>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
     </message>
     <message>
-      <source>&amp;Reset</source>
-      <translation>&amp;Borrar</translation>
+        <source>&amp;Reset</source>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
-      <source>&amp;Help</source>
-      <translation>&amp;Ayuda</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
-      <source>E&amp;xit</source>
-      <translation>&amp;Salir</translation>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
-      <source>Your team, player %1 rating</source>
-      <translation>Su equipo, puntuación del jugador %1</translation>
+        <source>Your team, player %1 rating</source>
+        <translation>Su equipo, puntuación del jugador %1</translation>
     </message>
     <message>
-      <source>Opponent %1 rating</source>
-      <translation>Puntuación del rival %1</translation>
+        <source>Opponent %1 rating</source>
+        <translation>Puntuación del rival %1</translation>
     </message>
     <message>
-      <source>Player %1 rating after a win</source>
-      <translation>Puntuación del jugador %1 tras una victoria</translation>
+        <source>Player %1 rating after a win</source>
+        <translation>Puntuación del jugador %1 tras una victoria</translation>
     </message>
     <message>
-      <source>Player %1 rating after a loss</source>
-      <translation>Puntuación del jugador %1 tras una derrota</translation>
+        <source>Player %1 rating after a loss</source>
+        <translation>Puntuación del jugador %1 tras una derrota</translation>
     </message>
     <message>
-      <source>A balance weighing your team against the opponents</source>
-      <translation>Una balanza que pesa su equipo frente a los rivales</translation>
+        <source>A balance weighing your team against the opponents</source>
+        <translation>Una balanza que pesa su equipo frente a los rivales</translation>
     </message>
     <message>
-      <source>Calculate</source>
-      <translation>Calcular</translation>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
     </message>
     <message>
-      <source>Reset</source>
-      <translation>Borrar</translation>
+        <source>Reset</source>
+        <translation>Borrar</translation>
     </message>
     <message>
-      <source>Help</source>
-      <translation>Ayuda</translation>
+        <source>Help</source>
+        <translation>Ayuda</translation>
     </message>
     <message>
-      <source>Exit</source>
-      <translation>Salir</translation>
+        <source>Exit</source>
+        <translation>Salir</translation>
     </message>
     <message>
-      <source>Result</source>
-      <translation>Resultado</translation>
+        <source>Result</source>
+        <translation>Resultado</translation>
     </message>
     <message>
-      <source>Copy</source>
-      <translation>Copiar</translation>
+        <source>Copy</source>
+        <translation>Copiar</translation>
     </message>
     <message>
-      <source>Copy All Results</source>
-      <translation>Copiar todos los resultados</translation>
+        <source>Copy All Results</source>
+        <translation>Copiar todos los resultados</translation>
     </message>
     <message>
-      <source>Error</source>
-      <translation>Error</translation>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
-  </context>
-  <context>
-    <name>WebPage</name>
-    <message>
-      <source>Work out each player's new rating after a win and after a loss from the ratings of both teams.</source>
-      <translation>Calcula la nueva puntuación de cada jugador tras una victoria y tras una derrota a partir de las puntuaciones de ambos equipos.</translation>
-    </message>
-    <message>
-      <source>Player %1 rating</source>
-      <translation>Puntuación del jugador %1</translation>
-    </message>
-    <message>
-      <source>Licences</source>
-      <translation>Licencias</translation>
-    </message>
-    <message>
-      <source>The calculator could not be loaded. Reload the page to try again.</source>
-      <translation>No se pudo cargar la calculadora. Vuelva a cargar la página para intentarlo de nuevo.</translation>
-    </message>
-    <message>
-      <source>The calculation failed: %1</source>
-      <translation>Error en el cálculo: %1</translation>
-    </message>
-  </context>
+</context>
 </TS>
