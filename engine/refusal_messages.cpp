@@ -2,28 +2,27 @@
 
 #include <QCoreApplication>
 
-namespace vrc::engine {
+// lupdate reads the context only from a literal, so each call spells it out.
 
-namespace {
-constexpr char kContext[] = "vrc::engine::RefusalMessages";
-} // namespace
+namespace vrc::engine {
 
 QString EntryErrorMessage(EntryProblem problem) {
     switch (problem) {
     case EntryProblem::NotNumeric:
         break;
     case EntryProblem::OutOfRange:
-        return QCoreApplication::translate(kContext,
+        return QCoreApplication::translate("vrc::engine::RefusalMessages",
                                            "You must enter a rating between -32768 and 32767");
     case EntryProblem::NoRating:
-        return QCoreApplication::translate(kContext,
+        return QCoreApplication::translate("vrc::engine::RefusalMessages",
                                            "You must enter at least one player and one opponent");
     }
-    return QCoreApplication::translate(kContext, "You must enter a numeric value for rating");
+    return QCoreApplication::translate("vrc::engine::RefusalMessages",
+                                       "You must enter a numeric value for rating");
 }
 
 QString NewRatingOutOfRangeMessage() {
-    return QCoreApplication::translate(kContext,
+    return QCoreApplication::translate("vrc::engine::RefusalMessages",
                                        "The new rating would be outside the range -32768 to 32767");
 }
 

@@ -91,7 +91,7 @@ void AboutWindow::createControls(const QImage &picture) {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImage1Rect);
     Image1->setScaledContents(true);
-    Image1->setAccessibleName(QStringLiteral("Two teams on blocks as tall as their ratings"));
+    Image1->setAccessibleName(tr("Two teams on blocks as tall as their ratings"));
     if (!picture.isNull()) {
         Image1->setPixmap(QPixmap::fromImage(picture));
     }
@@ -100,37 +100,34 @@ void AboutWindow::createControls(const QImage &picture) {
     lblTitle->setFont(CaptionFont(12));
     setTextColour(lblTitle, black);
 
-    Label3 =
-        addLabel(this, "Label3", QRect(176, 24, 203, 32), QStringLiteral("Vorn Rating Calculator"));
+    Label3 = addLabel(this, "Label3", QRect(176, 24, 203, 32), tr("Vorn Rating Calculator"));
     Label3->setFont(CaptionFont(12));
     setTextColour(Label3, black);
 
-    lblVersion = addLabel(this, "lblVersion", QRect(176, 72, 155, 15),
-                          QStringLiteral("Version: Solvane %1.%2")
-                              .arg(identity::kVersionMajor)
-                              .arg(identity::kVersionMinor));
+    lblVersion = addLabel(
+        this, "lblVersion", QRect(176, 72, 155, 15),
+        tr("Version: Solvane %1.%2").arg(identity::kVersionMajor).arg(identity::kVersionMinor));
     lblVersion->setFont(CaptionFont(8.25));
 
     lblDescription = addLabel(this, "lblDescription", QRect(48, 104, 259, 22),
-                              QStringLiteral("Written by the Kestrix tools team, 2026"));
+                              tr("Written by the Kestrix tools team, 2026"));
     lblDescription->setFont(CaptionFont(9.75));
     setTextColour(lblDescription, black);
 
     Label1 = addLabel(this, "Label1", QRect(80, 120, 169, 17),
                       QStringLiteral("vornratingcalc@example.org"));
 
-    lblDisclaimer =
-        addLabel(this, "lblDisclaimer", QRect(0, 136, 385, 23),
-                 QStringLiteral("Free software under the MIT licence: copy it and pass it on."));
+    lblDisclaimer = addLabel(this, "lblDisclaimer", QRect(0, 136, 385, 23),
+                             tr("Free software under the MIT licence: copy it and pass it on."));
     setTextColour(lblDisclaimer, black);
 
     Label2 = addLabel(this, "Label2", QRect(8, 176, 265, 57),
-                      QStringLiteral("Enter the rating of players on your team and the opponent "
-                                     "team in the labelled boxes.  Click the calculate button to "
-                                     "determine the new ratings for a win or a loss for each "
-                                     "player on your team."));
+                      tr("Enter the rating of players on your team and the opponent "
+                         "team in the labelled boxes.  Click the calculate button to "
+                         "determine the new ratings for a win or a loss for each "
+                         "player on your team."));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(288, 192, 84, 23);
     // Enter presses it through being the default; Esc through reject().

@@ -1,0 +1,145 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>vrc::engine::RefusalMessages</name>
+    <message>
+        <source>You must enter a rating between -32768 and 32767</source>
+        <translation>Sie müssen eine Wertung zwischen -32768 und 32767 eingeben</translation>
+    </message>
+    <message>
+        <source>You must enter at least one player and one opponent</source>
+        <translation>Sie müssen mindestens einen Spieler und einen Gegner eingeben</translation>
+    </message>
+    <message>
+        <source>You must enter a numeric value for rating</source>
+        <translation>Sie müssen einen Zahlenwert als Wertung eingeben</translation>
+    </message>
+    <message>
+        <source>The new rating would be outside the range -32768 to 32767</source>
+        <translation>Die neue Wertung läge außerhalb des Bereichs -32768 bis 32767</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::AboutWindow</name>
+    <message>
+        <source>Two teams on blocks as tall as their ratings</source>
+        <translation>Zwei Teams auf Sockeln, so hoch wie ihre Wertungen</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator</source>
+        <translation>Vorn-Wertungsrechner</translation>
+    </message>
+    <message>
+        <source>Version: Solvane %1.%2</source>
+        <translation>Version: Solvane %1.%2</translation>
+    </message>
+    <message>
+        <source>Written by the Kestrix tools team, 2026</source>
+        <translation>Vom Kestrix-Werkzeugteam, 2026</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: copy it and pass it on.</source>
+        <translation>Freie Software unter der MIT-Lizenz: kopieren und weitergeben erlaubt.</translation>
+    </message>
+    <message>
+        <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
+        <translation>Tragen Sie die Wertungen Ihrer Spieler und der Gegner in die beschrifteten Felder ein. „Berechnen“ zeigt die neue Wertung jedes Spielers Ihres Teams nach einem Sieg und nach einer Niederlage.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::FrmVornRating</name>
+    <message>
+        <source>Your Team</source>
+        <translation>Ihr Team</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>Old Ratings</source>
+        <translation>Alte Wertung</translation>
+    </message>
+    <message>
+        <source>You Win</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>You Lose</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Be&amp;enden</translation>
+    </message>
+    <message>
+        <source>Your team, player %1 rating</source>
+        <translation>Ihr Team, Wertung von Spieler %1</translation>
+    </message>
+    <message>
+        <source>Opponent %1 rating</source>
+        <translation>Wertung von Gegner %1</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a win</source>
+        <translation>Wertung von Spieler %1 nach einem Sieg</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a loss</source>
+        <translation>Wertung von Spieler %1 nach einer Niederlage</translation>
+    </message>
+    <message>
+        <source>A balance weighing your team against the opponents</source>
+        <translation>Eine Waage, die Ihr Team gegen die Gegner abwägt</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy All Results</source>
+        <translation>Alle Ergebnisse kopieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+</TS>

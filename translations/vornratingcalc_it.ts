@@ -1,0 +1,145 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>vrc::engine::RefusalMessages</name>
+    <message>
+        <source>You must enter a rating between -32768 and 32767</source>
+        <translation>Occorre inserire un punteggio compreso tra -32768 e 32767</translation>
+    </message>
+    <message>
+        <source>You must enter at least one player and one opponent</source>
+        <translation>Occorre inserire almeno un giocatore e un avversario</translation>
+    </message>
+    <message>
+        <source>You must enter a numeric value for rating</source>
+        <translation>Occorre inserire un valore numerico come punteggio</translation>
+    </message>
+    <message>
+        <source>The new rating would be outside the range -32768 to 32767</source>
+        <translation>Il nuovo punteggio sarebbe fuori dall’intervallo da -32768 a 32767</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::AboutWindow</name>
+    <message>
+        <source>Two teams on blocks as tall as their ratings</source>
+        <translation>Due squadre su blocchi alti quanto i loro punteggi</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator</source>
+        <translation>Calcolatore di punteggi Vorn</translation>
+    </message>
+    <message>
+        <source>Version: Solvane %1.%2</source>
+        <translation>Versione: Solvane %1.%2</translation>
+    </message>
+    <message>
+        <source>Written by the Kestrix tools team, 2026</source>
+        <translation>Dal team strumenti di Kestrix, 2026</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: copy it and pass it on.</source>
+        <translation>Software libero con licenza MIT: copiatelo e passatelo ad altri.</translation>
+    </message>
+    <message>
+        <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
+        <translation>Inserire i punteggi dei giocatori della propria squadra e di quella avversaria nelle caselle indicate. Fare clic su Calcola per ottenere il nuovo punteggio di ogni giocatore della squadra dopo una vittoria o una sconfitta.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::FrmVornRating</name>
+    <message>
+        <source>Your Team</source>
+        <translation>Squadra</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Avversari</translation>
+    </message>
+    <message>
+        <source>Old Ratings</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>You Win</source>
+        <translation>Vittoria</translation>
+    </message>
+    <message>
+        <source>You Lose</source>
+        <translation>Sconfitta</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcola</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>A&amp;zzera</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Your team, player %1 rating</source>
+        <translation>La propria squadra, punteggio del giocatore %1</translation>
+    </message>
+    <message>
+        <source>Opponent %1 rating</source>
+        <translation>Punteggio dell’avversario %1</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a win</source>
+        <translation>Punteggio del giocatore %1 dopo una vittoria</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a loss</source>
+        <translation>Punteggio del giocatore %1 dopo una sconfitta</translation>
+    </message>
+    <message>
+        <source>A balance weighing your team against the opponents</source>
+        <translation>Una bilancia che pesa la squadra contro gli avversari</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Copy All Results</source>
+        <translation>Copia tutti i risultati</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,145 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>vrc::engine::RefusalMessages</name>
+    <message>
+        <source>You must enter a rating between -32768 and 32767</source>
+        <translation>レーティングは -32768 から 32767 の範囲で入力してください</translation>
+    </message>
+    <message>
+        <source>You must enter at least one player and one opponent</source>
+        <translation>プレイヤーと相手をそれぞれ 1 人以上入力してください</translation>
+    </message>
+    <message>
+        <source>You must enter a numeric value for rating</source>
+        <translation>レーティングには数値を入力してください</translation>
+    </message>
+    <message>
+        <source>The new rating would be outside the range -32768 to 32767</source>
+        <translation>新しいレーティングが -32768 から 32767 の範囲を超えます</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::AboutWindow</name>
+    <message>
+        <source>Two teams on blocks as tall as their ratings</source>
+        <translation>レーティングと同じ高さの台に立つ 2 チーム</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator</source>
+        <translation>Vorn レーティング計算機</translation>
+    </message>
+    <message>
+        <source>Version: Solvane %1.%2</source>
+        <translation>バージョン: Solvane %1.%2</translation>
+    </message>
+    <message>
+        <source>Written by the Kestrix tools team, 2026</source>
+        <translation>Kestrix ツール チーム作成、2026 年</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: copy it and pass it on.</source>
+        <translation>MIT ライセンスのフリー ソフトウェアです。自由にコピーして配布できます。</translation>
+    </message>
+    <message>
+        <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
+        <translation>自チームと相手チームのプレイヤーのレーティングを各欄に入力し、[計算] をクリックしてください。自チームの各プレイヤーについて、勝った場合と負けた場合の新しいレーティングが表示されます。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::FrmVornRating</name>
+    <message>
+        <source>Your Team</source>
+        <translation>自チーム</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>相手チーム</translation>
+    </message>
+    <message>
+        <source>Old Ratings</source>
+        <translation>旧レート</translation>
+    </message>
+    <message>
+        <source>You Win</source>
+        <translation>勝った場合</translation>
+    </message>
+    <message>
+        <source>You Lose</source>
+        <translation>負けた場合</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>計算(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>リセット(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Your team, player %1 rating</source>
+        <translation>自チーム プレイヤー %1 のレーティング</translation>
+    </message>
+    <message>
+        <source>Opponent %1 rating</source>
+        <translation>相手 %1 のレーティング</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a win</source>
+        <translation>勝った場合のプレイヤー %1 のレーティング</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a loss</source>
+        <translation>負けた場合のプレイヤー %1 のレーティング</translation>
+    </message>
+    <message>
+        <source>A balance weighing your team against the opponents</source>
+        <translation>自チームと相手チームを量る天秤</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Copy All Results</source>
+        <translation>すべての結果をコピー</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+</TS>

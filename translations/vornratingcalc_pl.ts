@@ -1,0 +1,145 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>vrc::engine::RefusalMessages</name>
+    <message>
+        <source>You must enter a rating between -32768 and 32767</source>
+        <translation>Musisz podać ranking z zakresu od -32768 do 32767</translation>
+    </message>
+    <message>
+        <source>You must enter at least one player and one opponent</source>
+        <translation>Musisz podać co najmniej jednego gracza i jednego rywala</translation>
+    </message>
+    <message>
+        <source>You must enter a numeric value for rating</source>
+        <translation>Musisz podać wartość liczbową rankingu</translation>
+    </message>
+    <message>
+        <source>The new rating would be outside the range -32768 to 32767</source>
+        <translation>Nowy ranking wykraczałby poza zakres od -32768 do 32767</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::AboutWindow</name>
+    <message>
+        <source>Two teams on blocks as tall as their ratings</source>
+        <translation>Dwie drużyny na blokach tak wysokich jak ich rankingi</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator</source>
+        <translation>Kalkulator rankingu Vorn</translation>
+    </message>
+    <message>
+        <source>Version: Solvane %1.%2</source>
+        <translation>Wersja: Solvane %1.%2</translation>
+    </message>
+    <message>
+        <source>Written by the Kestrix tools team, 2026</source>
+        <translation>Zespół narzędziowy Kestrix, 2026</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: copy it and pass it on.</source>
+        <translation>Wolne oprogramowanie na licencji MIT: kopiuj i przekazuj dalej.</translation>
+    </message>
+    <message>
+        <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
+        <translation>Wpisz rankingi graczy swojej drużyny i drużyny przeciwnej w opisanych polach. Kliknij Oblicz, aby poznać nowy ranking każdego gracza swojej drużyny po wygranej lub po przegranej.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::FrmVornRating</name>
+    <message>
+        <source>Your Team</source>
+        <translation>Drużyna</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Rywale</translation>
+    </message>
+    <message>
+        <source>Old Ratings</source>
+        <translation>Ranking</translation>
+    </message>
+    <message>
+        <source>You Win</source>
+        <translation>Wygrana</translation>
+    </message>
+    <message>
+        <source>You Lose</source>
+        <translation>Przegrana</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Oblicz</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Wyczyść</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>Your team, player %1 rating</source>
+        <translation>Twoja drużyna, ranking gracza %1</translation>
+    </message>
+    <message>
+        <source>Opponent %1 rating</source>
+        <translation>Ranking rywala %1</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a win</source>
+        <translation>Ranking gracza %1 po wygranej</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a loss</source>
+        <translation>Ranking gracza %1 po przegranej</translation>
+    </message>
+    <message>
+        <source>A balance weighing your team against the opponents</source>
+        <translation>Waga, na której twoja drużyna mierzy się z rywalami</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Copy All Results</source>
+        <translation>Kopiuj wszystkie wyniki</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+</context>
+</TS>

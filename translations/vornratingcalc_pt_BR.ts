@@ -1,0 +1,145 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>vrc::engine::RefusalMessages</name>
+    <message>
+        <source>You must enter a rating between -32768 and 32767</source>
+        <translation>Você deve digitar uma pontuação entre -32768 e 32767</translation>
+    </message>
+    <message>
+        <source>You must enter at least one player and one opponent</source>
+        <translation>Você deve digitar pelo menos um jogador e um adversário</translation>
+    </message>
+    <message>
+        <source>You must enter a numeric value for rating</source>
+        <translation>Você deve digitar um valor numérico para a pontuação</translation>
+    </message>
+    <message>
+        <source>The new rating would be outside the range -32768 to 32767</source>
+        <translation>A nova pontuação ficaria fora do intervalo de -32768 a 32767</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::AboutWindow</name>
+    <message>
+        <source>Two teams on blocks as tall as their ratings</source>
+        <translation>Dois times sobre blocos da altura de suas pontuações</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator</source>
+        <translation>Calculadora de pontuação Vorn</translation>
+    </message>
+    <message>
+        <source>Version: Solvane %1.%2</source>
+        <translation>Versão: Solvane %1.%2</translation>
+    </message>
+    <message>
+        <source>Written by the Kestrix tools team, 2026</source>
+        <translation>Pela equipe de ferramentas Kestrix, 2026</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence: copy it and pass it on.</source>
+        <translation>Software livre sob a licença MIT: copie e repasse.</translation>
+    </message>
+    <message>
+        <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
+        <translation>Digite as pontuações dos jogadores do seu time e do time adversário nas caixas indicadas. Clique em Calcular para obter a nova pontuação de cada jogador do seu time após uma vitória ou uma derrota.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vrc::ui::FrmVornRating</name>
+    <message>
+        <source>Your Team</source>
+        <translation>Seu time</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Adversários</translation>
+    </message>
+    <message>
+        <source>Old Ratings</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>You Win</source>
+        <translation>Se vencer</translation>
+    </message>
+    <message>
+        <source>You Lose</source>
+        <translation>Se perder</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Your team, player %1 rating</source>
+        <translation>Seu time, pontuação do jogador %1</translation>
+    </message>
+    <message>
+        <source>Opponent %1 rating</source>
+        <translation>Pontuação do adversário %1</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a win</source>
+        <translation>Pontuação do jogador %1 após uma vitória</translation>
+    </message>
+    <message>
+        <source>Player %1 rating after a loss</source>
+        <translation>Pontuação do jogador %1 após uma derrota</translation>
+    </message>
+    <message>
+        <source>A balance weighing your team against the opponents</source>
+        <translation>Uma balança que pesa seu time contra os adversários</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy All Results</source>
+        <translation>Copiar todos os resultados</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+</context>
+</TS>
