@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Team Rating Calculator</source>
+        <translation>حاسبة تقييم الفرق</translation>
+    </message>
+    <message>
+        <source>Work out each team player&apos;s rating after a win and after a loss</source>
+        <translation>احسب تقييم كل لاعب في الفريق بعد الفوز وبعد الخسارة</translation>
+    </message>
+    <message>
+        <source>rating;team;match;opponent;calculator;</source>
+        <extracomment>Words a menu search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>تقييم;فريق;مباراة;خصم;حاسبة;</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is already installed. 
+
+Do you want to uninstall the old version before installing the new one?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>%1 مثبت بالفعل.
+
+هل تريد إلغاء تثبيت الإصدار القديم قبل تثبيت الإصدار الجديد؟</translation>
+    </message>
+    <message>
+        <source>Uninstall failed.</source>
+        <translation>تعذّر إلغاء التثبيت.</translation>
+    </message>
+</context>
+<context>
+    <name>MetaInfo</name>
+    <message>
+        <source>See each team player&apos;s rating after a win and after a loss</source>
+        <translation>تقييم كل لاعب في الفريق بعد الفوز وبعد الخسارة</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>تجيب حاسبة تقييم Vorn عن سؤال يطرحه لاعبو المباريات الجماعية قبل كل مباراة: ما أهمية هذه المباراة؟ أدخل التقييم الحالي لثلاثة لاعبين على الأكثر من فريقك ولثلاثة خصوم على الأكثر، واضغط «احسب» لترى بجانب كل لاعب من فريقك التقييم الذي سيحصل عليه بعد الفوز وبعد الخسارة.</translation>
+    </message>
+    <message>
+        <source>The points at stake follow from the difference between the two teams&apos; average ratings, and are shared equally among your team&apos;s players. The program needs no network, keeps no files and remembers nothing between runs.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>تتحدد النقاط المعرّضة للربح أو الخسارة بالفرق بين متوسطي تقييم الفريقين، وتُقسَّم بالتساوي على لاعبي فريقك. لا يحتاج البرنامج إلى شبكة، ولا يحتفظ بأي ملفات، ولا يتذكر شيئًا بين مرة تشغيل وأخرى.</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Team Rating Calculator</source>
+        <translation>Team-Wertungsrechner</translation>
+    </message>
+    <message>
+        <source>Work out each team player&apos;s rating after a win and after a loss</source>
+        <translation>Die Wertung jedes Teamspielers nach Sieg und nach Niederlage berechnen</translation>
+    </message>
+    <message>
+        <source>rating;team;match;opponent;calculator;</source>
+        <extracomment>Words a menu search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>Wertung;Team;Spiel;Gegner;Rechner;</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is already installed. 
+
+Do you want to uninstall the old version before installing the new one?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>%1 ist bereits installiert.
+
+Möchten Sie die alte Version deinstallieren, bevor die neue installiert wird?</translation>
+    </message>
+    <message>
+        <source>Uninstall failed.</source>
+        <translation>Die Deinstallation ist fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>MetaInfo</name>
+    <message>
+        <source>See each team player&apos;s rating after a win and after a loss</source>
+        <translation>Die Wertung jedes Teamspielers nach Sieg und nach Niederlage sehen</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Der Vorn-Wertungsrechner beantwortet eine Frage, die sich Spieler von Teamspielen vor jeder Partie stellen: Wie viel steht diesmal auf dem Spiel? Geben Sie die aktuellen Wertungen von bis zu drei Spielern Ihres Teams und bis zu drei Gegnern ein, klicken Sie auf „Berechnen“ und sehen Sie neben jedem Spieler Ihres Teams die Wertung, die er nach einem Sieg und nach einer Niederlage hätte.</translation>
+    </message>
+    <message>
+        <source>The points at stake follow from the difference between the two teams&apos; average ratings, and are shared equally among your team&apos;s players. The program needs no network, keeps no files and remembers nothing between runs.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Die Punkte, um die es geht, ergeben sich aus dem Unterschied zwischen den durchschnittlichen Wertungen der beiden Teams und werden gleichmäßig auf die Spieler Ihres Teams verteilt. Das Programm braucht kein Netzwerk, legt keine Dateien an und merkt sich nichts von einem Start zum nächsten.</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Team Rating Calculator</source>
+        <translation>Calculadora de puntuación de equipo</translation>
+    </message>
+    <message>
+        <source>Work out each team player&apos;s rating after a win and after a loss</source>
+        <translation>Calcule la puntuación de cada jugador del equipo tras una victoria y tras una derrota</translation>
+    </message>
+    <message>
+        <source>rating;team;match;opponent;calculator;</source>
+        <extracomment>Words a menu search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>puntuación;equipo;partida;rival;calculadora;</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is already installed. 
+
+Do you want to uninstall the old version before installing the new one?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>%1 ya está instalado.
+
+¿Desea desinstalar la versión anterior antes de instalar la nueva?</translation>
+    </message>
+    <message>
+        <source>Uninstall failed.</source>
+        <translation>No se pudo desinstalar.</translation>
+    </message>
+</context>
+<context>
+    <name>MetaInfo</name>
+    <message>
+        <source>See each team player&apos;s rating after a win and after a loss</source>
+        <translation>La puntuación de cada jugador del equipo tras una victoria y tras una derrota</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>La Calculadora de puntuación Vorn responde a una pregunta que los jugadores de partidas por equipos se hacen antes de cada partida: ¿cuánto importa esta? Introduzca la puntuación actual de hasta tres jugadores de su equipo y de hasta tres rivales, pulse «Calcular» y verá junto a cada jugador de su equipo la puntuación que tendría tras una victoria y tras una derrota.</translation>
+    </message>
+    <message>
+        <source>The points at stake follow from the difference between the two teams&apos; average ratings, and are shared equally among your team&apos;s players. The program needs no network, keeps no files and remembers nothing between runs.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Los puntos en juego se derivan de la diferencia entre las puntuaciones medias de los dos equipos y se reparten a partes iguales entre los jugadores de su equipo. El programa no necesita red, no guarda archivos y no recuerda nada de una ejecución a otra.</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

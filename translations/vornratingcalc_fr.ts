@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Team Rating Calculator</source>
+        <translation>Calculateur de cotes d’équipe</translation>
+    </message>
+    <message>
+        <source>Work out each team player&apos;s rating after a win and after a loss</source>
+        <translation>Calculer la cote de chaque joueur de l’équipe après une victoire et après une défaite</translation>
+    </message>
+    <message>
+        <source>rating;team;match;opponent;calculator;</source>
+        <extracomment>Words a menu search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>cote;équipe;match;adversaire;calculateur;</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is already installed. 
+
+Do you want to uninstall the old version before installing the new one?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>%1 est déjà installé.
+
+Voulez-vous désinstaller l’ancienne version avant d’installer la nouvelle&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Uninstall failed.</source>
+        <translation>La désinstallation a échoué.</translation>
+    </message>
+</context>
+<context>
+    <name>MetaInfo</name>
+    <message>
+        <source>See each team player&apos;s rating after a win and after a loss</source>
+        <translation>La cote de chaque joueur de l’équipe après une victoire et après une défaite</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Le Calculateur de cotes Vorn répond à une question que se posent les joueurs de matchs en équipe avant chaque partie&#xa0;: combien celle-ci compte-t-elle&#xa0;? Saisissez la cote actuelle de trois joueurs au plus de votre équipe et de trois adversaires au plus, cliquez sur «&#xa0;Calculer&#xa0;» et voyez, à côté de chaque joueur de votre équipe, la cote qu’il aurait après une victoire et après une défaite.</translation>
+    </message>
+    <message>
+        <source>The points at stake follow from the difference between the two teams&apos; average ratings, and are shared equally among your team&apos;s players. The program needs no network, keeps no files and remembers nothing between runs.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Les points en jeu découlent de l’écart entre les cotes moyennes des deux équipes et sont répartis à parts égales entre les joueurs de votre équipe. Le programme n’a besoin d’aucun réseau, ne conserve aucun fichier et ne retient rien d’une exécution à l’autre.</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Team Rating Calculator</source>
+        <translation>Calcolatore di punteggi di squadra</translation>
+    </message>
+    <message>
+        <source>Work out each team player&apos;s rating after a win and after a loss</source>
+        <translation>Calcola il punteggio di ogni giocatore della squadra dopo una vittoria e dopo una sconfitta</translation>
+    </message>
+    <message>
+        <source>rating;team;match;opponent;calculator;</source>
+        <extracomment>Words a menu search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>punteggio;squadra;partita;avversario;calcolatore;</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is already installed. 
+
+Do you want to uninstall the old version before installing the new one?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>%1 è già installato.
+
+Disinstallare la versione precedente prima di installare quella nuova?</translation>
+    </message>
+    <message>
+        <source>Uninstall failed.</source>
+        <translation>Disinstallazione non riuscita.</translation>
+    </message>
+</context>
+<context>
+    <name>MetaInfo</name>
+    <message>
+        <source>See each team player&apos;s rating after a win and after a loss</source>
+        <translation>Il punteggio di ogni giocatore della squadra dopo una vittoria e dopo una sconfitta</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Il Calcolatore di punteggi Vorn risponde a una domanda che i giocatori delle partite a squadre si pongono prima di ogni incontro: quanto conta questa partita? Inserisci il punteggio attuale di un massimo di tre giocatori della tua squadra e di tre avversari, premi «Calcola» e vedi accanto a ogni giocatore della tua squadra il punteggio che avrebbe dopo una vittoria e dopo una sconfitta.</translation>
+    </message>
+    <message>
+        <source>The points at stake follow from the difference between the two teams&apos; average ratings, and are shared equally among your team&apos;s players. The program needs no network, keeps no files and remembers nothing between runs.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>I punti in palio derivano dalla differenza tra i punteggi medi delle due squadre e sono divisi in parti uguali tra i giocatori della tua squadra. Il programma non ha bisogno della rete, non conserva file e non ricorda nulla da un avvio all’altro.</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Team Rating Calculator</source>
+        <translation>チーム レーティング計算機</translation>
+    </message>
+    <message>
+        <source>Work out each team player&apos;s rating after a win and after a loss</source>
+        <translation>勝った場合と負けた場合のチーム各プレイヤーのレーティングを計算します</translation>
+    </message>
+    <message>
+        <source>rating;team;match;opponent;calculator;</source>
+        <extracomment>Words a menu search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>レーティング;チーム;試合;相手;計算機;</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is already installed. 
+
+Do you want to uninstall the old version before installing the new one?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>%1 は既にインストールされています。
+
+新しいバージョンをインストールする前に、古いバージョンをアンインストールしますか？</translation>
+    </message>
+    <message>
+        <source>Uninstall failed.</source>
+        <translation>アンインストールに失敗しました。</translation>
+    </message>
+</context>
+<context>
+    <name>MetaInfo</name>
+    <message>
+        <source>See each team player&apos;s rating after a win and after a loss</source>
+        <translation>勝った場合と負けた場合のチーム各プレイヤーのレーティング</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Vorn レーティング計算機は、チーム戦のプレイヤーが毎試合前に抱く「この試合はどれだけ重要か」という疑問に答えます。自チームのプレイヤー最大 3 人と相手最大 3 人の現在のレーティングを入力して［計算］を押すと、自チームの各プレイヤーの横に、勝った場合と負けた場合のレーティングが表示されます。</translation>
+    </message>
+    <message>
+        <source>The points at stake follow from the difference between the two teams&apos; average ratings, and are shared equally among your team&apos;s players. The program needs no network, keeps no files and remembers nothing between runs.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>懸かっているポイントは両チームの平均レーティングの差で決まり、自チームのプレイヤーに均等に分配されます。このプログラムはネットワークを必要とせず、ファイルを保存せず、実行の間に何も記憶しません。</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

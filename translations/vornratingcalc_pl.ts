@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Team Rating Calculator</source>
+        <translation>Kalkulator rankingu drużyny</translation>
+    </message>
+    <message>
+        <source>Work out each team player&apos;s rating after a win and after a loss</source>
+        <translation>Oblicz ranking każdego gracza drużyny po wygranej i po przegranej</translation>
+    </message>
+    <message>
+        <source>rating;team;match;opponent;calculator;</source>
+        <extracomment>Words a menu search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>ranking;drużyna;mecz;rywal;kalkulator;</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is already installed. 
+
+Do you want to uninstall the old version before installing the new one?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>Program %1 jest już zainstalowany.
+
+Czy odinstalować starą wersję przed zainstalowaniem nowej?</translation>
+    </message>
+    <message>
+        <source>Uninstall failed.</source>
+        <translation>Odinstalowanie nie powiodło się.</translation>
+    </message>
+</context>
+<context>
+    <name>MetaInfo</name>
+    <message>
+        <source>See each team player&apos;s rating after a win and after a loss</source>
+        <translation>Ranking każdego gracza drużyny po wygranej i po przegranej</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Kalkulator rankingu Vorn odpowiada na pytanie, które gracze meczów drużynowych zadają sobie przed każdą grą: ile znaczy ten mecz? Wpisz aktualny ranking maksymalnie trzech graczy swojej drużyny i maksymalnie trzech rywali, naciśnij „Oblicz” i zobacz obok każdego gracza swojej drużyny ranking, jaki miałby po wygranej i po przegranej.</translation>
+    </message>
+    <message>
+        <source>The points at stake follow from the difference between the two teams&apos; average ratings, and are shared equally among your team&apos;s players. The program needs no network, keeps no files and remembers nothing between runs.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Stawka punktowa wynika z różnicy między średnimi rankingami obu drużyn i jest dzielona po równo między graczy Twojej drużyny. Program nie potrzebuje sieci, nie zapisuje plików i niczego nie pamięta między uruchomieniami.</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Team Rating Calculator</source>
+        <translation>Calculadora de pontuação de time</translation>
+    </message>
+    <message>
+        <source>Work out each team player&apos;s rating after a win and after a loss</source>
+        <translation>Calcule a pontuação de cada jogador do time após uma vitória e após uma derrota</translation>
+    </message>
+    <message>
+        <source>rating;team;match;opponent;calculator;</source>
+        <extracomment>Words a menu search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>pontuação;time;partida;adversário;calculadora;</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is already installed. 
+
+Do you want to uninstall the old version before installing the new one?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>%1 já está instalado.
+
+Deseja desinstalar a versão anterior antes de instalar a nova?</translation>
+    </message>
+    <message>
+        <source>Uninstall failed.</source>
+        <translation>Falha ao desinstalar.</translation>
+    </message>
+</context>
+<context>
+    <name>MetaInfo</name>
+    <message>
+        <source>See each team player&apos;s rating after a win and after a loss</source>
+        <translation>A pontuação de cada jogador do time após uma vitória e após uma derrota</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>A Calculadora de pontuação Vorn responde a uma pergunta que os jogadores de partidas em time fazem antes de cada jogo: quanto vale esta partida? Digite a pontuação atual de até três jogadores do seu time e de até três adversários, clique em “Calcular” e veja, ao lado de cada jogador do seu time, a pontuação que ele teria após uma vitória e após uma derrota.</translation>
+    </message>
+    <message>
+        <source>The points at stake follow from the difference between the two teams&apos; average ratings, and are shared equally among your team&apos;s players. The program needs no network, keeps no files and remembers nothing between runs.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Os pontos em jogo resultam da diferença entre as pontuações médias dos dois times e são divididos igualmente entre os jogadores do seu time. O programa não precisa de rede, não guarda arquivos e não se lembra de nada de uma execução para outra.</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>

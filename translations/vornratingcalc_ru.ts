@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Team Rating Calculator</source>
+        <translation>Калькулятор командного рейтинга</translation>
+    </message>
+    <message>
+        <source>Work out each team player&apos;s rating after a win and after a loss</source>
+        <translation>Рассчитать рейтинг каждого игрока команды после победы и после поражения</translation>
+    </message>
+    <message>
+        <source>rating;team;match;opponent;calculator;</source>
+        <extracomment>Words a menu search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>рейтинг;команда;матч;соперник;калькулятор;</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is already installed. 
+
+Do you want to uninstall the old version before installing the new one?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>Программа %1 уже установлена.
+
+Удалить старую версию перед установкой новой?</translation>
+    </message>
+    <message>
+        <source>Uninstall failed.</source>
+        <translation>Не удалось удалить программу.</translation>
+    </message>
+</context>
+<context>
+    <name>MetaInfo</name>
+    <message>
+        <source>See each team player&apos;s rating after a win and after a loss</source>
+        <translation>Рейтинг каждого игрока команды после победы и после поражения</translation>
+    </message>
+    <message>
+        <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Калькулятор рейтинга Vorn отвечает на вопрос, который игроки командных матчей задают себе перед каждой игрой: насколько важна эта партия? Введите текущий рейтинг не более трёх игроков своей команды и не более трёх соперников, нажмите «Расчёт» — и рядом с каждым игроком вашей команды появится рейтинг, который он получит после победы и после поражения.</translation>
+    </message>
+    <message>
+        <source>The points at stake follow from the difference between the two teams&apos; average ratings, and are shared equally among your team&apos;s players. The program needs no network, keeps no files and remembers nothing between runs.</source>
+        <extracomment>A paragraph of the description a software centre shows.</extracomment>
+        <translation>Количество очков на кону зависит от разницы средних рейтингов двух команд и делится поровну между игроками вашей команды. Программе не нужна сеть, она не хранит файлов и ничего не запоминает между запусками.</translation>
+    </message>
+</context>
+<context>
     <name>vrc::engine::RefusalMessages</name>
     <message>
         <source>You must enter a rating between -32768 and 32767</source>
