@@ -9,6 +9,7 @@ so that they reach the .ts files with the program's own texts; `desktop`, `metai
     packaging_texts.py extract --desktop T --metainfo T --nsis T --ts DIR --out FILE
     packaging_texts.py desktop|metainfo TEMPLATE --ts DIR --languages CODES --out FILE
     packaging_texts.py nsis TEMPLATE --ts DIR --languages CODES --out FILE
+        --licence FILE --program NAME --notices NAME
 
 A text without a finished translation in a shipped language stops the run: a package
 that is English in one field and German in the next is worse than a failed build.
@@ -96,7 +97,7 @@ def metainfo_texts(template):
             for m in METAINFO_ELEMENT.finditer(template)]
 
 
-NSIS_LINE = re.compile(r'^LangString (\w+) \$\{LANG_ENGLISH\} "(.*)"[ \t]*$')
+NSIS_LINE = re.compile(r'^(LangString|LicenseLangString) (\w+) \$\{LANG_ENGLISH\} "(.*)"[ \t]*$')
 
 
 def unescape_nsis(value):
@@ -111,9 +112,12 @@ def escape_nsis(value):
     return value.replace("%1", "$(^Name)")
 
 
-def nsis_texts(template):
-    return [(m.group(1), unescape_nsis(m.group(2)).replace("$(^Name)", "%1"))
-            for line in template.splitlines() if (m := NSIS_LINE.match(line))]
+def nsis_texts(template, kind="LangString"):
+    """(name, English) of the template's strings; LicenseLangString gives the note that
+    follows the licence on the licence page."""
+    return [(m.group(2), unescape_nsis(m.group(3)).replace("$(^Name)", "%1"))
+            for line in template.splitlines()
+            if (m := NSIS_LINE.match(line)) and m.group(1) == kind]
 
 
 PACKAGING_CONTEXTS = ("DesktopEntry", "MetaInfo", "Installer")
@@ -132,7 +136,8 @@ def messages(desktop, metainfo, nsis, program_texts):
             seen.add(text)
             comment = COMMENTS.get(key)
             if "%1" in text:
-                comment = "%1 is the program's name."
+                comment = "%1 is the program's name" + (
+                    ", %2 its licence notices file." if "%2" in text else ".")
             out.append((context, text, comment))
     return out
 
@@ -147,8 +152,9 @@ def extract(args):
     for path in sorted(glob.glob(os.path.join(args.ts, "vornratingcalc_*.ts"))):
         program_texts |= {source for (context, source) in read_ts(path, finished=False)
                           if context not in PACKAGING_CONTEXTS}
+    nsis = read(args.nsis)
     found = messages(desktop_texts(read(args.desktop)), metainfo_texts(read(args.metainfo)),
-                     nsis_texts(read(args.nsis)), program_texts)
+                     nsis_texts(nsis) + nsis_texts(nsis, "LicenseLangString"), program_texts)
     lines = ["// Generated from the packaging templates for lupdate; never compiled.",
              "// Edit the templates in packaging/, not this file.", ""]
     for context, text, comment in found:
@@ -259,13 +265,31 @@ def write_nsis(args, tr):
             raise TextError(f"no NSIS language is known for '{code}': add it to "
                             "NSIS_LANGUAGES in tools/packaging_texts.py")
         out.append(f'!insertmacro MUI_LANGUAGE "{NSIS_LANGUAGES[code]}"')
-    for name, text in nsis_texts(read(args.template)):
-        out.append(f'LangString {name} ${{LANG_ENGLISH}} "{escape_nsis(text)}"')
-        for code in tr.languages:
+    constants = [("en", "LANG_ENGLISH")] + [
+        (code, "LANG_" + NSIS_LANGUAGES[code].upper()) for code in tr.languages]
+    template = read(args.template)
+
+    def translations(text):
+        yield "en", "LANG_ENGLISH", text
+        for code, constant in constants[1:]:
             value = tr.get(code, ["Installer"], text)
             if value is not None:
-                constant = "LANG_" + NSIS_LANGUAGES[code].upper()
-                out.append(f'LangString {name} ${{{constant}}} "{escape_nsis(value)}"')
+                yield code, constant, value
+
+    for name, text in nsis_texts(template):
+        for _, constant, value in translations(text):
+            out.append(f'LangString {name} ${{{constant}}} "{escape_nsis(value)}"')
+    # The licence stays as written; the note after it, on where the other parts' licences
+    # are, is in the page's language. Plain text with a byte-order mark, which NSIS reads
+    # as UTF-8.
+    licence = read(args.licence).rstrip() + "\n"
+    folder = os.path.dirname(os.path.abspath(args.out))
+    for name, text in nsis_texts(template, "LicenseLangString"):
+        for code, constant, value in translations(text):
+            page = os.path.join(folder, f"{name.lower()}_{code}.txt")
+            note = value.replace("%1", args.program).replace("%2", args.notices)
+            write(page, "\ufeff" + licence + "\n" + note + "\n")
+            out.append(f'LicenseLangString {name} ${{{constant}}} "{page}"')
     tr.check()
     write(args.out, "\n".join(out) + "\n")
 
@@ -282,6 +306,10 @@ def main(argv):
         p.add_argument("--ts", required=True, help="folder of the .ts files")
         p.add_argument("--languages", required=True, help="codes, separated by ; or ,")
         p.add_argument("--out", required=True)
+        if name == "nsis":
+            p.add_argument("--licence", required=True, help="the licence the page shows")
+            p.add_argument("--program", required=True)
+            p.add_argument("--notices", required=True, help="the notices file's name")
     args = parser.parse_args(argv)
     try:
         if args.command == "extract":

@@ -32,6 +32,11 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>Uninstall failed.</source>
         <translation>تعذّر إلغاء التثبيت.</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>يتضمن %1 مكتبة Qt المستخدمة بموجب رخصة GNU LGPL الإصدار 3، وشيفرة أخرى، لكل جزء منها رخصته الخاصة. توجد إشعاراتها ونصوص التراخيص وطريقة إعادة بناء البرنامج باستخدام Qt معدَّلة في الملف %2 المثبت بجانب البرنامج.</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

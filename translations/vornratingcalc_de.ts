@@ -32,6 +32,11 @@ Möchten Sie die alte Version deinstallieren, bevor die neue installiert wird?</
         <source>Uninstall failed.</source>
         <translation>Die Deinstallation ist fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>%1 enthält Qt, das unter der GNU LGPL Version 3 verwendet wird, und weiteren Code, jeden Teil unter seiner eigenen Lizenz. Deren Hinweise, die Lizenztexte und wie sich das Programm mit einem geänderten Qt neu erstellen lässt, stehen in %2, das neben dem Programm installiert wird.</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

@@ -32,6 +32,11 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>Uninstall failed.</source>
         <translation>No se pudo desinstalar.</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>%1 contiene Qt, utilizado bajo la GNU LGPL versión 3, y otro código, cada parte bajo su propia licencia. Sus avisos, los textos de las licencias y cómo volver a compilar el programa con un Qt modificado están en %2, instalado junto al programa.</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

@@ -32,6 +32,11 @@ Voulez-vous désinstaller l’ancienne version avant d’installer la nouvelle&#
         <source>Uninstall failed.</source>
         <translation>La désinstallation a échoué.</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>%1 contient Qt, utilisé selon les termes de la GNU LGPL version 3, ainsi que d’autre code, chaque partie sous sa propre licence. Leurs mentions, les textes des licences et la façon de reconstruire le programme avec un Qt modifié se trouvent dans %2, installé à côté du programme.</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

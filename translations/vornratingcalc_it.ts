@@ -32,6 +32,11 @@ Disinstallare la versione precedente prima di installare quella nuova?</translat
         <source>Uninstall failed.</source>
         <translation>Disinstallazione non riuscita.</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>%1 contiene Qt, utilizzato secondo la GNU LGPL versione 3, e altro codice, ciascuna parte con la propria licenza. Le relative note, i testi delle licenze e come ricompilare il programma con un Qt modificato si trovano in %2, installato accanto al programma.</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

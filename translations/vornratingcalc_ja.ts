@@ -32,6 +32,11 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>Uninstall failed.</source>
         <translation>アンインストールに失敗しました。</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>%1 には、GNU LGPL バージョン 3 の下で使用している Qt と、それぞれ独自のライセンスの下にあるその他のコードが含まれています。それらの通知、ライセンス文、および変更した Qt でプログラムを再構築する方法は、プログラムと同じ場所にインストールされる %2 に記載されています。</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

@@ -32,6 +32,11 @@ Czy odinstalować starą wersję przed zainstalowaniem nowej?</translation>
         <source>Uninstall failed.</source>
         <translation>Odinstalowanie nie powiodło się.</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>%1 zawiera bibliotekę Qt, używaną na warunkach licencji GNU LGPL w wersji 3, oraz inny kod, każdą część na jej własnej licencji. Ich informacje, teksty licencji oraz sposób ponownego zbudowania programu ze zmienioną biblioteką Qt znajdują się w pliku %2, zainstalowanym obok programu.</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

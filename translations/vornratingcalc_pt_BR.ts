@@ -32,6 +32,11 @@ Deseja desinstalar a versão anterior antes de instalar a nova?</translation>
         <source>Uninstall failed.</source>
         <translation>Falha ao desinstalar.</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>%1 contém o Qt, usado sob a GNU LGPL versão 3, e outros códigos, cada parte sob sua própria licença. Os avisos, os textos das licenças e como recompilar o programa com um Qt modificado estão em %2, instalado ao lado do programa.</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

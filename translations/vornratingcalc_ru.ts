@@ -32,6 +32,11 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>Uninstall failed.</source>
         <translation>Не удалось удалить программу.</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>%1 содержит Qt, используемую на условиях GNU LGPL версии 3, и другой код, каждая часть — под собственной лицензией. Их уведомления, тексты лицензий и описание того, как пересобрать программу с изменённой Qt, находятся в файле %2, установленном рядом с программой.</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

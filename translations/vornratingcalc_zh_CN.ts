@@ -32,6 +32,11 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>Uninstall failed.</source>
         <translation>卸载失败。</translation>
     </message>
+    <message>
+        <source>%1 contains Qt, used under the GNU LGPL version 3, and other code, each part under its own licence. Their notices, the licence texts and how to rebuild the program with a changed Qt are in %2, installed beside the program.</source>
+        <extracomment>%1 is the program&apos;s name, %2 its licence notices file.</extracomment>
+        <translation>%1 包含依据 GNU LGPL 第 3 版使用的 Qt 以及其他代码，各部分均适用其各自的许可证。它们的声明、许可证文本以及如何使用修改后的 Qt 重新构建本程序，请参阅与程序一同安装的 %2。</translation>
+    </message>
 </context>
 <context>
     <name>MetaInfo</name>

@@ -43,16 +43,6 @@ add_custom_command(OUTPUT ${VRC_NOTICES_FILE}
 add_custom_target(vrc_notices ALL DEPENDS ${VRC_NOTICES_FILE})
 install(FILES ${VRC_NOTICES_FILE} DESTINATION .)
 
-# The installer's licence page: ours, then where the others are.
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE VRC_LICENCE_TEXT)
-file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt CONTENT
-"${VRC_LICENCE_TEXT}
-${VRC_COMMAND_NAME} contains Qt, used under the GNU LGPL version 3, and other code, each
-part under its own licence. Their notices, the licence texts and how to rebuild the
-program with a changed Qt are in ${VRC_NOTICES_NAME}, installed beside the program.
-" @ONLY)
-set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt)
-
 # Lets tests/windows find what this file defines.
 set(VRC_NOTICES_FILE ${VRC_NOTICES_FILE} CACHE INTERNAL "")
 set(VRC_LINK_MAP ${VRC_LINK_MAP} CACHE INTERNAL "")
