@@ -34,7 +34,7 @@ if [ "$mode" = test ]; then
 fi
 if [ "$mode" = windows ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
-        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile strip-nondeterminism)
+        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile strip-nondeterminism locales)
 fi
 if [ "$mode" = release ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
