@@ -50,7 +50,16 @@ def read(path):
         raise TextError(f"{path}: {e}") from e
 
 
-def write(path, text):
+def write(path, text, keep_unchanged=False):
+    # The source written at configure time keeps its time when unchanged, so that the
+    # translations depending on it are not compiled again.
+    if keep_unchanged:
+        try:
+            with open(path, encoding="utf-8", newline="") as f:
+                if f.read() == text:
+                    return
+        except OSError:
+            pass
     tmp = path + ".tmp"
     with open(tmp, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
@@ -161,7 +170,7 @@ def extract(args):
         if comment:
             lines.append(f"//: {comment}")
         lines.append(f"QT_TRANSLATE_NOOP({cpp_string(context)}, {cpp_string(text)});")
-    write(args.out, "\n".join(lines) + "\n")
+    write(args.out, "\n".join(lines) + "\n", keep_unchanged=True)
 
 
 # --- the translations ----------------------------------------------------------------
