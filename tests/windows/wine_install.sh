@@ -125,6 +125,7 @@ mkdir -p "$work/locales"
 while read -r locale language; do
     localedef -i "$locale" -f UTF-8 "$work/locales/$locale.UTF-8" 2>/dev/null ||
         fail "localedef cannot make $locale.UTF-8 (package locales)"
+    # shellcheck disable=SC2016 # $(^Name) is NSIS's, not the shell's
     caption=$(sed -n '/^# ^SetupCaption/{n;s/\r$//;s/\$(^Name)/VornRatingCalc/;p;q}' "$nlf_dir/$language.nlf")
     [ -n "$caption" ] || fail "no setup caption in $nlf_dir/$language.nlf"
     LOCPATH=$work/locales LC_ALL=$locale.UTF-8 "$wine_run" "$installer" >/dev/null 2>&1 &
