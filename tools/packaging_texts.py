@@ -83,8 +83,9 @@ def desktop_texts(template):
 
 
 def unescape_desktop(value):
-    return re.sub(r"\\(.)", lambda m: {"s": " ", "n": "\n", "t": "\t", "r": "\r"}.get(
-        m.group(1), m.group(1) if m.group(1) != ";" else "\\;"), value)
+    # A list's escaped separator (\;) stays escaped: it is part of the word.
+    escapes = {"s": " ", "n": "\n", "t": "\t", "r": "\r", "\\": "\\"}
+    return re.sub(r"\\(.)", lambda m: escapes.get(m.group(1), m.group(0)), value)
 
 
 METAINFO_ELEMENT = re.compile(
