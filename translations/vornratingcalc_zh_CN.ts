@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Work out each team player&apos;s rating after a win and after a loss</source>
-        <translation>计算每位队员获胜和失败后的积分</translation>
+        <translation>计算队伍中每名玩家获胜和失败后的积分</translation>
     </message>
     <message>
         <source>rating;team;match;opponent;calculator;</source>
@@ -42,7 +42,7 @@ Do you want to uninstall the old version before installing the new one?</source>
     <name>MetaInfo</name>
     <message>
         <source>See each team player&apos;s rating after a win and after a loss</source>
-        <translation>查看每位队员获胜和失败后的积分</translation>
+        <translation>查看队伍中每名玩家获胜和失败后的积分</translation>
     </message>
     <message>
         <source>Vorn Rating Calculator answers a question players of team matches ask before every game: how much does this one matter? Type the current ratings of up to three players of your own team and up to three opponents, press Calculate, and see beside each of your team&apos;s players the rating they would hold after a win and after a loss.</source>
