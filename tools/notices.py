@@ -8,12 +8,13 @@ and the notice of every bundled or runtime component the link took in.
         [--own DIR ...] --program NAME [--licence FILE] --relinking FILE --out FILE
 
 --linked is the linker's list of what it took: `ld --trace` output, or its -Map file.
---embedded names a data file compiled into the program as a resource (Qt's own
-translations), which no link map shows. Every file named either way must be accounted
-for: ours (under an --own folder), Qt's (mapped to the source files it was compiled
-from), or a Debian package's or a component file's. Anything else stops the run, as does
-a notice whose licence text is missing: a notices file with a hole in it is worse than
-none.
+A resource object of ours it names (rcc's qrc_NAME.cpp, built by qt_add_resources) is
+followed to the files that resource embeds (Qt's own translations among them), which no
+link map shows; --embedded names more such files. Every file named any of these ways must
+be accounted for: ours (under an --own folder), Qt's (mapped to the source files it was
+compiled from), or a Debian package's or a component file's. Anything else stops the
+run, as does a notice whose licence text is missing: a notices file with a hole in it is
+worse than none.
 
 --list prints the components instead, one `kind: id` a line.
 """
@@ -44,6 +45,28 @@ OLD_MEMBER = re.compile(r"^\((\S+\.(?:a|lib))\)(\S+)$")  # (/x/libfoo.a)bar.o
 # Any other input: an object, a resource, whatever the linker read whole. An archive
 # alone says nothing; its members are listed.
 WHOLE_FILE = re.compile(r"^(\S+)$(?<!\.a)(?<!\.lib)(?<!:)")
+
+
+# qt_add_resources compiles DIR/.rcc/NAME.qrc into
+# DIR/CMakeFiles/TARGET.dir/.rcc/qrc_NAME.cpp.obj (or .o).
+RESOURCE_OBJECT = re.compile(r"^(.*)/CMakeFiles/[^/]+\.dir/\.rcc/qrc_(\w+)\.cpp\.(?:obj|o)$")
+
+
+def resource_files(linked, own):
+    """The files each linked resource object of ours embeds, as its .qrc lists them."""
+    found = set()
+    for path, member in sorted(linked):
+        m = RESOURCE_OBJECT.match(path) if member is None else None
+        if not m or not any(path.startswith(d) for d in own):
+            continue
+        qrc = os.path.join(m.group(1), ".rcc", m.group(2) + ".qrc")
+        try:
+            with open(qrc, encoding="utf-8") as f:
+                names = re.findall(r"<file[^>]*>([^<]+)</file>", f.read())
+        except OSError as e:
+            raise NoticeError(f"{path}: cannot tell what it embeds ({e})") from e
+        found |= {os.path.realpath(os.path.join(os.path.dirname(qrc), n)) for n in names}
+    return found
 
 
 def read_linked(path, cwd):
@@ -374,7 +397,8 @@ def main(argv):
     parser.add_argument("--qt-prefix", help="Qt's install prefix; by default the folder two "
                         "levels above --qt-notices, where tools/windows-qt.sh keeps them")
     parser.add_argument("--linked", required=True)
-    parser.add_argument("--embedded", action="append", default=[])
+    parser.add_argument("--embedded", action="append", default=[],
+                        help="a file compiled into the program that no resource lists")
     parser.add_argument("--debian-package", action="append", default=[])
     parser.add_argument("--component-file", action="append", default=[])
     parser.add_argument("--own", action="append", default=[])
@@ -407,7 +431,8 @@ def main(argv):
                     uncovered.add(path)
                 used.update(c["id"] for c in claims)
         missing = []
-        for path in sorted(os.path.realpath(p) for p in args.embedded):
+        embedded = {os.path.realpath(p) for p in args.embedded} | resource_files(linked, own)
+        for path in sorted(embedded):
             if not os.path.isfile(path):
                 missing.append(f"{path}: embedded, but there is no such file")
                 continue

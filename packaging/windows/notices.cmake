@@ -22,21 +22,18 @@ set(VRC_NOTICES_ARGS
     --debian-package mingw-w64-x86-64-dev
     --debian-package gcc-mingw-w64-x86-64-posix
     --debian-package g++-mingw-w64-x86-64-posix)
-# Qt's own translations of the program's languages, which translations/ compiles into
-# the program from the build machine's Qt of the same version.
-set(qt_translations "")
-foreach(code IN LISTS VRC_LANGUAGES)
-    list(APPEND qt_translations ${VRC_QT_TRANSLATIONS_DIR}/qtbase_${code}.qm)
-    list(APPEND VRC_NOTICES_ARGS --embedded ${VRC_QT_TRANSLATIONS_DIR}/qtbase_${code}.qm)
-endforeach()
-list(APPEND VRC_NOTICES_ARGS --debian-package qt6-translations-l10n)
+# Qt's own translations, which the program carries from the build machine's Qt of the
+# same version when it links translations/ (notices.py follows the resources linked in).
+list(APPEND VRC_NOTICES_ARGS --debian-package qt6-translations-l10n
+    # Our resources' files: pictures, icons and the compiled translations.
+    --own ${PROJECT_SOURCE_DIR})
 configure_file(relinking.txt.in relinking.txt @ONLY)
 add_custom_command(OUTPUT ${VRC_NOTICES_FILE}
     COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tools/notices.py ${VRC_NOTICES_ARGS}
         --program ${VRC_COMMAND_NAME} --licence ${PROJECT_SOURCE_DIR}/LICENSE
         --relinking ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt --out ${VRC_NOTICES_FILE}
     DEPENDS VornRatingCalc ${PROJECT_SOURCE_DIR}/tools/notices.py ${PROJECT_SOURCE_DIR}/LICENSE
-        ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt ${qt_translations}
+        ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
     COMMENT "Writing the licence notices of what ${VRC_COMMAND_NAME}.exe links"
     VERBATIM)
