@@ -15,6 +15,7 @@ int main(int argc, char *argv[]) {
 
     vrc::runtime::GuardedApplication app(argc, argv);
     vrc::app::Module1::ApplyProgramIdentity();
+    vrc::app::Module1::ApplyUserLanguage();
 
     int status = 0;
     if (app.guard(vrc::app::Module1::Main)) {

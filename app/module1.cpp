@@ -1,11 +1,13 @@
 #include "app/module1.h"
 
 #include "app/accessibility.h"
+#include "runtime/language.h"
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <memory>
 #include <resource_paths.h>
 #include <vrc_version.h>
@@ -38,6 +40,13 @@ void ApplyProgramIdentity() {
     QApplication::setOrganizationDomain(QStringLiteral("example.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.VornRatingCalc"));
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(resources::kIconPath)));
+}
+
+void ApplyUserLanguage() {
+    const QString code = runtime::InstallTranslations();
+    // Set here rather than left to Qt's own translation, which may be missing.
+    QGuiApplication::setLayoutDirection(code.isEmpty() ? Qt::LeftToRight
+                                                       : QLocale(code).textDirection());
 }
 
 void Main() {

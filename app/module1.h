@@ -17,6 +17,10 @@ ui::FrmVornRating &frmVornRating();
 // shows; call once the application object exists.
 void ApplyProgramIdentity();
 
+// Speaks the user's language, as the platform states it, and lays the windows out
+// right to left for a language written that way; call before any window is made.
+void ApplyUserLanguage();
+
 // Shows the About window modally, then, once it is closed, the rating window
 // modelessly, and returns: from here on the event loop runs the program.
 void Main();

@@ -3,6 +3,7 @@
 #include "runtime/runtime_error.h"
 #include "runtime/type_ahead.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <cstdlib>
 #include <exception>
@@ -17,7 +18,9 @@ constexpr int kInternalErrorNumber = 51;
 void ShowFaultReport(const FaultReport &report) {
     const QString title = QApplication::applicationName();
     const QString text =
-        QStringLiteral("Run-time error '%1':\n\n%2").arg(report.number).arg(report.name);
+        QCoreApplication::translate("vrc::runtime::FaultBoundary", "Run-time error '%1':\n\n%2")
+            .arg(report.number)
+            .arg(report.name);
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.exec();
 }
@@ -42,13 +45,17 @@ bool GuardedApplication::guard(const std::function<void()> &work) {
         work();
         return true;
     } catch (const RuntimeError &error) {
-        handleFault({error.number(), QString::fromStdString(error.what())});
+        // The runtime's own faults are named in words the translations know.
+        handleFault({error.number(),
+                     QCoreApplication::translate("vrc::runtime::FaultBoundary", error.what())});
     } catch (const std::bad_alloc &) {
-        handleFault({7, QStringLiteral("Out of memory")});
+        handleFault(
+            {7, QCoreApplication::translate("vrc::runtime::FaultBoundary", "Out of memory")});
     } catch (const std::exception &error) {
         handleFault({kInternalErrorNumber, QString::fromLocal8Bit(error.what())});
     } catch (...) {
-        handleFault({kInternalErrorNumber, QStringLiteral("Internal error")});
+        handleFault({kInternalErrorNumber,
+                     QCoreApplication::translate("vrc::runtime::FaultBoundary", "Internal error")});
     }
     return false;
 }

@@ -1,5 +1,7 @@
 #include "runtime/runtime_error.h"
 
+#include <QtGlobal>
+
 namespace vrc::runtime {
 
 RuntimeError::RuntimeError(int number, const std::string &name)
@@ -7,7 +9,7 @@ RuntimeError::RuntimeError(int number, const std::string &name)
     , number_(number) {}
 
 OverflowError::OverflowError()
-    : RuntimeError(kNumber, "Overflow") {}
+    : RuntimeError(kNumber, QT_TRANSLATE_NOOP("vrc::runtime::FaultBoundary", "Overflow")) {}
 
 void RaiseOverflow() {
     throw OverflowError();

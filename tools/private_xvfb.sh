@@ -11,11 +11,13 @@ start_private_xvfb() {
     Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" \
         2>"$work/xvfb.log" &
     xvfb_pid=$!
-    for _ in $(seq 200); do
-        [ -s "$work/display" ] && break
+    # A cold machine can take seconds for what a warm one does at once.
+    local deadline=$((SECONDS + 30))
+    while [ ! -s "$work/display" ] && [ $SECONDS -lt $deadline ]; do
         sleep 0.05
     done
     if [ ! -s "$work/display" ]; then
+        echo "Xvfb named no display within 30 s" >&2
         cat "$work/xvfb.log" >&2
         return 1
     fi
@@ -29,10 +31,12 @@ start_window_manager() {
     local work=$1
     openbox --sm-disable >"$work/wm.log" 2>&1 &
     wm_pid=$!
-    for _ in $(seq 200); do
+    local deadline=$((SECONDS + 30))
+    while [ $SECONDS -lt $deadline ]; do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
         sleep 0.05
     done
+    echo "openbox did not announce itself on the root window within 30 s" >&2
     cat "$work/wm.log" >&2
     return 1
 }

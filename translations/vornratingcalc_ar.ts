@@ -75,6 +75,29 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>خطأ وقت التشغيل &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>الذاكرة غير كافية</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>خطأ داخلي</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>فيض</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>
@@ -90,7 +113,7 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
     <message>
         <source>Written by the Kestrix tools team, 2026</source>
-        <translation>من فريق أدوات Kestrix، 2026</translation>
+        <translation>أعدّته جماعة Kestrix، 2026</translation>
     </message>
     <message>
         <source>Free software under the MIT licence: copy it and pass it on.</source>
@@ -98,7 +121,7 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>أدخل تقييمات لاعبي فريقك والفريق الخصم في المربعات المعنونة. انقر «احسب» لمعرفة التقييم الجديد لكل لاعب في فريقك بعد الفوز أو الخسارة.</translation>
+        <translation>اكتب تقييمات لاعبي فريقك والفريق الخصم في المربعات المعنونة. انقر «احسب» لمعرفة التقييم الجديد لكل لاعب في فريقك بعد الفوز أو الخسارة.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -113,19 +136,19 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
     <message>
         <source>Opponents</source>
-        <translation>الخصوم</translation>
+        <translation>المنافس</translation>
     </message>
     <message>
         <source>Old Ratings</source>
-        <translation>التقييم الحالي</translation>
+        <translation>سابقاً</translation>
     </message>
     <message>
         <source>You Win</source>
-        <translation>عند الفوز</translation>
+        <translation>عند الغلبة</translation>
     </message>
     <message>
         <source>You Lose</source>
-        <translation>عند الخسارة</translation>
+        <translation>عند الفقد</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>

@@ -75,6 +75,29 @@ Möchten Sie die alte Version deinstallieren, bevor die neue installiert wird?</
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Laufzeitfehler &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Interner Fehler</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>

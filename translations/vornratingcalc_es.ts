@@ -75,6 +75,29 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Error en tiempo de ejecución &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Error interno</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>
@@ -82,7 +105,7 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
     <message>
         <source>Vorn Rating Calculator</source>
-        <translation>Calculadora de puntuación Vorn</translation>
+        <translation>Calculadora de puntos Vorn</translation>
     </message>
     <message>
         <source>Version: Solvane %1.%2</source>
@@ -98,7 +121,7 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>Introduzca las puntuaciones de los jugadores de su equipo y del equipo rival en las casillas indicadas. Pulse Calcular para obtener la nueva puntuación de cada jugador de su equipo tras una victoria o una derrota.</translation>
+        <translation>Escriba las puntuaciones de los jugadores de su equipo y de los rivales en las casillas. Pulse Calcular para ver la nueva puntuación de cada jugador de su equipo tras una victoria o una derrota.</translation>
     </message>
     <message>
         <source>OK</source>

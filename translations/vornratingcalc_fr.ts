@@ -75,6 +75,29 @@ Voulez-vous désinstaller l’ancienne version avant d’installer la nouvelle&#
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Erreur d’exécution &apos;%1&apos;&#xa0;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Erreur interne</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>
@@ -98,7 +121,7 @@ Voulez-vous désinstaller l’ancienne version avant d’installer la nouvelle&#
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>Saisissez les cotes des joueurs de votre équipe et de l’équipe adverse dans les cases prévues. Cliquez sur Calculer pour obtenir la nouvelle cote de chaque joueur de votre équipe après une victoire ou une défaite.</translation>
+        <translation>Saisissez les cotes des joueurs de votre équipe et des adversaires dans les cases. Cliquez sur Calculer pour obtenir la nouvelle cote de chaque joueur de votre équipe après une victoire ou une défaite.</translation>
     </message>
     <message>
         <source>OK</source>

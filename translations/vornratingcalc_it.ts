@@ -75,6 +75,29 @@ Disinstallare la versione precedente prima di installare quella nuova?</translat
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Errore di run-time &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria esaurita</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Errore interno</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>
@@ -98,7 +121,7 @@ Disinstallare la versione precedente prima di installare quella nuova?</translat
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>Inserire i punteggi dei giocatori della propria squadra e di quella avversaria nelle caselle indicate. Fare clic su Calcola per ottenere il nuovo punteggio di ogni giocatore della squadra dopo una vittoria o una sconfitta.</translation>
+        <translation>Inserire i punteggi dei giocatori della propria squadra e degli avversari nelle caselle. Fare clic su Calcola per ottenere il nuovo punteggio di ogni giocatore dopo una vittoria o una sconfitta.</translation>
     </message>
     <message>
         <source>OK</source>

@@ -75,6 +75,29 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>実行時エラー &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>内部エラー</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>オーバーフロー</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>
@@ -94,11 +117,11 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
     <message>
         <source>Free software under the MIT licence: copy it and pass it on.</source>
-        <translation>MIT ライセンスのフリー ソフトウェアです。自由にコピーして配布できます。</translation>
+        <translation>MIT ライセンスのフリー ソフトウェアです。自由にコピー、配布できます。</translation>
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>自チームと相手チームのプレイヤーのレーティングを各欄に入力し、[計算] をクリックしてください。自チームの各プレイヤーについて、勝った場合と負けた場合の新しいレーティングが表示されます。</translation>
+        <translation>両チームのプレイヤーのレーティングを各欄に入力して [計算] をクリックすると、自チームの各プレイヤーの勝敗後の新しいレーティングが表示されます。</translation>
     </message>
     <message>
         <source>OK</source>

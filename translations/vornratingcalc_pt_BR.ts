@@ -75,6 +75,29 @@ Deseja desinstalar a versão anterior antes de instalar a nova?</translation>
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Erro em tempo de execução &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Erro interno</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>
@@ -82,7 +105,7 @@ Deseja desinstalar a versão anterior antes de instalar a nova?</translation>
     </message>
     <message>
         <source>Vorn Rating Calculator</source>
-        <translation>Calculadora de pontuação Vorn</translation>
+        <translation>Calculadora de pontos Vorn</translation>
     </message>
     <message>
         <source>Version: Solvane %1.%2</source>

@@ -75,6 +75,29 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
 </context>
 <context>
+    <name>vrc::runtime::FaultBoundary</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Ошибка выполнения &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Внутренняя ошибка</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Переполнение</translation>
+    </message>
+</context>
+<context>
     <name>vrc::ui::AboutWindow</name>
     <message>
         <source>Two teams on blocks as tall as their ratings</source>
@@ -82,7 +105,7 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
     <message>
         <source>Vorn Rating Calculator</source>
-        <translation>Калькулятор рейтинга Vorn</translation>
+        <translation>Расчёт рейтинга Vorn</translation>
     </message>
     <message>
         <source>Version: Solvane %1.%2</source>
@@ -94,11 +117,11 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
     <message>
         <source>Free software under the MIT licence: copy it and pass it on.</source>
-        <translation>Свободная программа под лицензией MIT: копируйте и передавайте другим.</translation>
+        <translation>Свободная программа по лицензии MIT: можно копировать и раздавать.</translation>
     </message>
     <message>
         <source>Enter the rating of players on your team and the opponent team in the labelled boxes.  Click the calculate button to determine the new ratings for a win or a loss for each player on your team.</source>
-        <translation>Введите рейтинги игроков вашей команды и команды соперников в подписанные поля. Нажмите «Расчёт», чтобы узнать новый рейтинг каждого игрока вашей команды после победы или поражения.</translation>
+        <translation>Введите рейтинги игроков своей команды и соперников в поля. Нажмите «Расчёт», чтобы узнать новый рейтинг каждого игрока своей команды после победы или поражения.</translation>
     </message>
     <message>
         <source>OK</source>

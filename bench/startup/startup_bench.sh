@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Start-up cost of the program against a bare Qt dialog: time from launch until the
-# first window is viewable, and resident memory at that moment. Runs both on a private
-# Xvfb, alternately, and prints medians and ratios. The CPU time spent by then is shown
-# too: on a busy machine it moves less than the wall-clock time.
+# first window is viewable, and resident memory at that moment. Runs the program in
+# each of LANGUAGES and the dialog on a private Xvfb, in turn, and prints medians and
+# ratios. The CPU time spent by then is shown too: on a busy machine it moves less than
+# the wall-clock time.
 #
 # usage: startup_bench.sh PROGRAM BARE_DIALOG [RUNS]
 #   RUNS defaults to 10. PROGRAM_TITLE / BARE_TITLE name the windows to wait for.
+#   LANGUAGES (default "en de ar") are the program's languages to compare: English, a
+#   translation, and one written right to left.
 #   LAUNCHER runs both (tools/wine-run.sh for the Windows build); TIME_GOAL and
 #   MEMORY_GOAL override the goals.
 set -euo pipefail
@@ -24,6 +27,7 @@ bare_title=${BARE_TITLE:-Bare dialog}
 time_goal=${TIME_GOAL:-1.0}
 memory_goal=${MEMORY_GOAL:-1.05}
 launcher=${LAUNCHER:-}
+read -r -a languages <<<"${LANGUAGES:-en de ar}"
 timeout_ms=20000
 
 for tool in Xvfb xwininfo; do
@@ -50,14 +54,19 @@ start_private_xvfb "$work" || {
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# One launch: sets elapsed_ms, cpu_ms and rss_kb.
+# One launch, in the language LANGUAGE names (Wine takes the Windows display
+# language from LANG): sets elapsed_ms, cpu_ms and rss_kb.
 measure() {
-    local binary=$1 title=$2 start
+    local binary=$1 title=$2 language=${3:-en} start
+    local locale=C.UTF-8
+    [ "$language" = en ] || locale=${language}.UTF-8
     start=$(now_ms)
     if [ -n "$launcher" ]; then
-        env -u QT_QPA_PLATFORM DISPLAY="$display" "$launcher" "$binary" >"$work/child.log" 2>&1 &
+        env -u QT_QPA_PLATFORM DISPLAY="$display" LANGUAGE="$language" LANG="$locale" \
+            "$launcher" "$binary" >"$work/child.log" 2>&1 &
     else
-        env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb "$binary" >"$work/child.log" 2>&1 &
+        env -u WAYLAND_DISPLAY DISPLAY="$display" QT_QPA_PLATFORM=xcb LANGUAGE="$language" \
+            "$binary" >"$work/child.log" 2>&1 &
     fi
     child_pid=$!
     until xwininfo -display "$display" -name "$title" 2>/dev/null | grep -q IsViewable; do
@@ -83,33 +92,45 @@ measure() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 printf 'size    program %9d bytes\n        bare    %9d bytes\n' "$(stat -c %s "$program")" "$(stat -c %s "$bare")"
-echo "Display $display, $runs runs each, alternating (one warm-up run each not counted)"
-measure "$program" "$program_title"
+echo "Display $display, $runs runs each, in turn (one warm-up run each not counted)"
+for language in "${languages[@]}"; do
+    measure "$program" "$program_title" "$language"
+    : >"$work/program-$language"
+done
 measure "$bare" "$bare_title"
-: >"$work/program"
 : >"$work/bare"
 for run in $(seq "$runs"); do
-    measure "$program" "$program_title"
-    echo "$elapsed_ms $rss_kb $cpu_ms" >>"$work/program"
-    printf 'run %2d  program %5d ms %7d kB %4d ms CPU' "$run" "$elapsed_ms" "$rss_kb" "$cpu_ms"
+    printf 'run %2d' "$run"
+    for language in "${languages[@]}"; do
+        measure "$program" "$program_title" "$language"
+        echo "$elapsed_ms $rss_kb $cpu_ms" >>"$work/program-$language"
+        printf '  %s %5d ms %7d kB %4d ms CPU' "$language" "$elapsed_ms" "$rss_kb" "$cpu_ms"
+    done
     measure "$bare" "$bare_title"
     echo "$elapsed_ms $rss_kb $cpu_ms" >>"$work/bare"
-    printf '   bare %5d ms %7d kB %4d ms CPU\n' "$elapsed_ms" "$rss_kb" "$cpu_ms"
+    printf '  bare %5d ms %7d kB %4d ms CPU\n' "$elapsed_ms" "$rss_kb" "$cpu_ms"
 done
 
-p_time=$(cut -d' ' -f1 "$work/program" | median)
-p_rss=$(cut -d' ' -f2 "$work/program" | median)
-p_cpu=$(cut -d' ' -f3 "$work/program" | median)
 b_time=$(cut -d' ' -f1 "$work/bare" | median)
 b_rss=$(cut -d' ' -f2 "$work/bare" | median)
 b_cpu=$(cut -d' ' -f3 "$work/bare" | median)
-
-awk -v pt="$p_time" -v pr="$p_rss" -v pc="$p_cpu" -v bt="$b_time" -v br="$b_rss" \
-    -v bc="$b_cpu" -v tg="$time_goal" -v mg="$memory_goal" 'BEGIN {
-    tr = pt / bt; mr = pr / br
-    printf "median  program %7.1f ms %9.1f kB %6.1f ms CPU\n", pt, pr, pc
-    printf "median  bare    %7.1f ms %9.1f kB %6.1f ms CPU\n", bt, br, bc
-    printf "time ratio   %.3f (goal <= %s) %s\n", tr, tg, (tr <= tg) ? "met" : "MISSED"
-    printf "memory ratio %.3f (goal <= %s) %s\n", mr, mg, (mr <= mg) ? "met" : "MISSED"
-    if (bc > 0) printf "CPU ratio    %.3f\n", pc / bc
-}'
+printf 'median  bare    %7.1f ms %9.1f kB %6.1f ms CPU\n' "$b_time" "$b_rss" "$b_cpu"
+first=${languages[0]}
+f_time=$(cut -d' ' -f1 "$work/program-$first" | median)
+f_rss=$(cut -d' ' -f2 "$work/program-$first" | median)
+for language in "${languages[@]}"; do
+    p_time=$(cut -d' ' -f1 "$work/program-$language" | median)
+    p_rss=$(cut -d' ' -f2 "$work/program-$language" | median)
+    p_cpu=$(cut -d' ' -f3 "$work/program-$language" | median)
+    awk -v l="$language" -v first="$first" -v pt="$p_time" -v pr="$p_rss" -v pc="$p_cpu" \
+        -v bt="$b_time" -v br="$b_rss" -v bc="$b_cpu" -v ft="$f_time" -v fr="$f_rss" \
+        -v tg="$time_goal" -v mg="$memory_goal" 'BEGIN {
+        tr = pt / bt; mr = pr / br
+        printf "median  %-7s %7.1f ms %9.1f kB %6.1f ms CPU\n", l, pt, pr, pc
+        printf "  against bare: time %.3f (goal <= %s) %s, memory %.3f (goal <= %s) %s", \
+            tr, tg, (tr <= tg) ? "met" : "MISSED", mr, mg, (mr <= mg) ? "met" : "MISSED"
+        if (bc > 0) printf ", CPU %.3f", pc / bc
+        printf "\n"
+        if (l != first) printf "  against %s: time %.3f, memory %.3f\n", first, pt / ft, pr / fr
+    }'
+done

@@ -13,34 +13,66 @@ from gi.repository import GLib
 
 APPLICATION, PROGRAM, PROGRAM_STDERR = sys.argv[1:4]
 TITLE = "Kestrix Vorn Rating Calculator - TQX"
+# What a reader speaks in the program's language (the environment's LANGUAGE).
+SPOKEN = {
+    "de": {
+        "Two teams on blocks as tall as their ratings":
+            "Zwei Teams auf Sockeln, so hoch wie ihre Wertungen",
+        "Vorn Rating Calculator": "Vorn-Wertungsrechner",
+        "Written by the Kestrix tools team, 2026": "Vom Kestrix-Werkzeugteam, 2026",
+        "Free software under the MIT licence: copy it and pass it on.":
+            "Freie Software unter der MIT-Lizenz: kopieren und weitergeben erlaubt.",
+        "Enter the rating of players on your team and the opponent team in the "
+        "labelled boxes.  Click the calculate button to determine the new ratings "
+        "for a win or a loss for each player on your team.":
+            "Tragen Sie die Wertungen Ihrer Spieler und der Gegner in die beschrifteten "
+            "Felder ein. \u201eBerechnen\u201c zeigt die neue Wertung jedes Spielers Ihres "
+            "Teams nach einem Sieg und nach einer Niederlage.",
+        "Your team, player %d rating": "Ihr Team, Wertung von Spieler %d",
+        "Opponent %d rating": "Wertung von Gegner %d",
+        "Player %d rating after a win": "Wertung von Spieler %d nach einem Sieg",
+        "Player %d rating after a loss": "Wertung von Spieler %d nach einer Niederlage",
+        "Calculate": "Berechnen",
+        "Reset": "Leeren",
+        "Exit": "Beenden",
+    },
+}.get(os.environ.get("VRC_SPOKEN_LANGUAGE", ""), {})
+
+
+def t(text, number=None):
+    if number is None:
+        return SPOKEN.get(text, text)
+    return SPOKEN.get(text, text) % number
+
+
 ABOUT_ORDER = [
-    ("image", "Two teams on blocks as tall as their ratings"),
+    ("image", t("Two teams on blocks as tall as their ratings")),
     ("label", "Kestrix"),
-    ("label", "Vorn Rating Calculator"),
+    ("label", t("Vorn Rating Calculator")),
     ("label", "Version: Solvane 1.0"),
-    ("label", "Written by the Kestrix tools team, 2026"),
+    ("label", t("Written by the Kestrix tools team, 2026")),
     ("label", "vornratingcalc@example.org"),
-    ("label", "Free software under the MIT licence: copy it and pass it on."),
+    ("label", t("Free software under the MIT licence: copy it and pass it on.")),
     ("separator", ""),
-    ("label", "Enter the rating of players on your team and the opponent team in the "
-              "labelled boxes.  Click the calculate button to determine the new ratings "
-              "for a win or a loss for each player on your team."),
+    ("label", t("Enter the rating of players on your team and the opponent team in the "
+                "labelled boxes.  Click the calculate button to determine the new ratings "
+                "for a win or a loss for each player on your team.")),
     ("push button", "OK"),
 ]
 ENTRIES = {
-    "Your team, player 1 rating": "500",
-    "Your team, player 2 rating": "600",
-    "Opponent 1 rating": "550",
-    "Opponent 2 rating": "650",
-    "Opponent 3 rating": "700",
+    t("Your team, player %d rating", 1): "500",
+    t("Your team, player %d rating", 2): "600",
+    t("Opponent %d rating", 1): "550",
+    t("Opponent %d rating", 2): "650",
+    t("Opponent %d rating", 3): "700",
 }
 RESULTS = {
-    "Player 1 rating after a win": " 510",
-    "Player 1 rating after a loss": " 494",
-    "Player 2 rating after a win": " 610",
-    "Player 2 rating after a loss": " 594",
-    "Player 3 rating after a win": "",
-    "Player 3 rating after a loss": "",
+    t("Player %d rating after a win", 1): " 510",
+    t("Player %d rating after a loss", 1): " 494",
+    t("Player %d rating after a win", 2): " 610",
+    t("Player %d rating after a loss", 2): " 594",
+    t("Player %d rating after a win", 3): "",
+    t("Player %d rating after a loss", 3): "",
 }
 
 failures = []
@@ -121,7 +153,7 @@ def calculate():
         check(shown_text(child_named(main, name)) == "", "%s not blank at first" % name)
     for name, rating in ENTRIES.items():
         child_named(main, name).queryEditableText().setTextContents(rating)
-    press(main, "Calculate")
+    press(main, t("Calculate"))
     return True
 
 
@@ -132,7 +164,7 @@ def read_results():
     for name, shown in RESULTS.items():
         text = shown_text(child_named(main, name))
         check(text == shown, "%s shows %r, not %r" % (name, text, shown))
-    press(main, "Reset")
+    press(main, t("Reset"))
     return True
 
 
@@ -146,7 +178,7 @@ def read_reset():
     for name in RESULTS:
         check(shown_text(child_named(main, name)) == "", "%s not blank after Reset" % name)
     check(announced == expected, "text changes announced: %r" % announced)
-    press(main, "Exit")
+    press(main, t("Exit"))
     return True
 
 

@@ -1,5 +1,6 @@
 #include "app/accessibility.h"
 #include "resource_paths.h"
+#include "tests/common/waits.h"
 #include "ui/about_window/about_window.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
@@ -126,7 +127,7 @@ void TestAccessibility::initTestCase() {
 void TestAccessibility::init() {
     rating_ = std::make_unique<FrmVornRating>(nullptr);
     rating_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(rating_.get()));
+    VRC_WAIT_EXPOSED(rating_.get());
     g_events.clear();
 }
 
@@ -261,7 +262,7 @@ void TestAccessibility::copyMenu() {
     g_events.clear();
     QTest::mouseClick(menu, Qt::LeftButton, {},
                       menu->actionGeometry(menu->actions().at(1)).center());
-    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() == nullptr, vrc::test::kWaitMs);
     QCOMPARE(g_events, QStringList{});
     QCOMPARE(TextOf(QAccessible::queryAccessibleInterface(box)), QStringLiteral(" 518"));
 }
@@ -349,7 +350,7 @@ void TestAccessibility::textGeometry() {
     box.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     box.resize(89, 60);
     box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    VRC_WAIT_EXPOSED(&box);
     box.Print(510);
     box.Print(-6);
     QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(&box)->textInterface();

@@ -1,6 +1,7 @@
 // The program's windows on a real X server: what the taskbar lists and which
 // window is active. Run by run_under_xvfb.sh with and without a window manager.
 #include "app/module1.h"
+#include "tests/common/waits.h"
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 
@@ -40,8 +41,8 @@ const QString kSkipTaskbar = QStringLiteral("_NET_WM_STATE_SKIP_TASKBAR");
 const QString kSkipPager = QStringLiteral("_NET_WM_STATE_SKIP_PAGER");
 
 // Runs `open`, which shows a modal window; reads that window's states once it
-// is on screen, then dismisses it with `button`. An inactive window reports
-// "inactive" among its states.
+// is on screen, then dismisses it with `button`. A window that is not exposed or not
+// active in time reports which, and "inactive", among its states.
 QStringList StatesOfModal(const std::function<void()> &open, QMessageBox::StandardButton button) {
     QStringList states;
     QTimer::singleShot(0, [&] {
@@ -49,11 +50,15 @@ QStringList StatesOfModal(const std::function<void()> &open, QMessageBox::Standa
         if (modal == nullptr) {
             return;
         }
-        if (QTest::qWaitForWindowExposed(modal)) {
+        const QString notExposed = vrc::test::WaitExposed(modal);
+        if (notExposed.isEmpty()) {
             states = NetWmState(*modal);
+        } else {
+            states << notExposed;
         }
-        if (!QTest::qWaitForWindowActive(modal)) {
-            states << QStringLiteral("inactive");
+        const QString notActive = vrc::test::WaitActive(modal);
+        if (!notActive.isEmpty()) {
+            states << QStringLiteral("inactive") << notActive;
         }
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             box->button(button)->click();
@@ -82,11 +87,12 @@ private slots:
         const QStringList aboutStates = StatesOfModal(Module1::Main, QMessageBox::Ok);
         QVERIFY2(aboutStates.contains(kSkipTaskbar), qPrintable(aboutStates.join(' ')));
         QVERIFY2(aboutStates.contains(kSkipPager), qPrintable(aboutStates.join(' ')));
-        QVERIFY2(!aboutStates.contains(QStringLiteral("inactive")), "About window not active");
+        QVERIFY2(!aboutStates.contains(QStringLiteral("inactive")),
+                 qPrintable(aboutStates.join(' ')));
 
         auto &rating = Module1::frmVornRating();
-        QVERIFY(QTest::qWaitForWindowExposed(&rating));
-        QVERIFY(QTest::qWaitForWindowActive(&rating));
+        VRC_WAIT_EXPOSED(&rating);
+        VRC_WAIT_ACTIVE(&rating);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtRold_0"));
         QVERIFY(!NetWmState(rating).contains(kSkipTaskbar));
     }
@@ -99,7 +105,7 @@ private slots:
                 QMessageBox::Ok);
             QVERIFY2(states.contains(kSkipTaskbar), qPrintable(states.join(' ')));
             QVERIFY2(states.contains(kSkipPager), qPrintable(states.join(' ')));
-            QVERIFY(QTest::qWaitForWindowActive(&rating));
+            VRC_WAIT_ACTIVE(&rating);
         }
     }
 
@@ -109,8 +115,8 @@ private slots:
         const QStringList states = StatesOfModal(
             [&] { rating.findChild<QPushButton *>(QStringLiteral("cmdCalculate"))->click(); },
             QMessageBox::Ok);
-        QVERIFY2(!states.contains(QStringLiteral("inactive")), "message box not active");
-        QVERIFY(QTest::qWaitForWindowActive(&rating));
+        QVERIFY2(!states.contains(QStringLiteral("inactive")), qPrintable(states.join(' ')));
+        VRC_WAIT_ACTIVE(&rating);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtRold_0"));
     }
 

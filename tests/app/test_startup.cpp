@@ -1,5 +1,6 @@
 #include "app/module1.h"
 #include "runtime/fault_boundary.h"
+#include "tests/common/waits.h"
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 
@@ -45,7 +46,7 @@ private slots:
         QCOMPARE(windowsWhileAboutOpen, QStringList{QStringLiteral("frmAbout")});
         QVERIFY(!Module1::frmAbout().IsLoaded());
         QCOMPARE(VisibleWindows(), QStringList{QStringLiteral("frmVornRating")});
-        QVERIFY(QTest::qWaitForWindowActive(&Module1::frmVornRating()));
+        VRC_WAIT_ACTIVE(&Module1::frmVornRating());
     }
 
     // Each Help loads a fresh About window and shows it, however often.

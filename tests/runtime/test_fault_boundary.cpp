@@ -1,5 +1,6 @@
 #include "runtime/fault_boundary.h"
 #include "runtime/runtime_error.h"
+#include "tests/common/waits.h"
 #include "tests/ui/rating_window/fake_feedback.h"
 
 #include <QMessageBox>
@@ -88,7 +89,7 @@ private slots:
         auto *faulty = new Faulty;
         faulty->raise = RaiseOverflow;
         QCoreApplication::postEvent(faulty, new QEvent(QEvent::User));
-        QTRY_COMPARE(faults, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(faults, 1, vrc::test::kWaitMs);
         App().setFaultHandler({});
         delete faulty;
     }
@@ -98,7 +99,7 @@ private slots:
     void typeAheadReachesModalBox() {
         Opener window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        VRC_WAIT_ACTIVE(&window);
         for (const auto &[key, text] :
              {std::pair{Qt::Key_O, "o"}, std::pair{Qt::Key_Return, "\r"}}) {
             for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {

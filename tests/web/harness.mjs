@@ -113,14 +113,25 @@ export async function launch(name, { language = 'en-US', scheme = 'light' } = {}
 // Opens the page and waits until it can calculate.
 export async function openPage(browser, url) {
     const page = await browser.newPage();
-    await page.goto(url);
+    await page.goto(url, { timeout: waitMs });
     await waitReady(page);
     return page;
 }
 
-// Waits until `condition` (run in the page, given `argument`) holds.
-export const waitFor = (page, condition, argument) =>
-    page.waitForFunction(condition, {}, argument);
+// How long a wait on the page may take: a cold, loaded machine's first browser start and
+// first page can take many seconds.
+export const waitMs = 30_000;
+
+// Waits until `condition` (run in the page, given `argument`) holds; one that runs out says
+// which condition did not come.
+export async function waitFor(page, condition, argument) {
+    try {
+        return await page.waitForFunction(condition, { timeout: waitMs }, argument);
+    } catch (error) {
+        const given = argument === undefined ? '' : ` given ${JSON.stringify(argument)}`;
+        throw new Error(`${condition}${given} did not hold within ${waitMs} ms: ${error.message}`);
+    }
+}
 
 export const waitReady = (page) =>
     waitFor(page, () => document.documentElement.dataset.engine === 'ready');

@@ -59,6 +59,21 @@ expect_windows() {
     exit 1
 }
 
+# Waits up to 30 s for the window of size $1 to be the active one, so that the keys typed
+# next reach it rather than the window manager's idea of the last window.
+expect_active() {
+    local want=$1 seen=""
+    local deadline=$((SECONDS + 30))
+    while [ $SECONDS -lt $deadline ]; do
+        seen=$(xwininfo -id "$(xdotool getactivewindow 2>/dev/null || echo 0)" 2>/dev/null |
+            awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }') || true
+        [ "$seen" = "$want" ] && return 0
+        sleep 0.1
+    done
+    echo "wine_startup: the $want window did not become active; active: '${seen:-none}'" >&2
+    exit 1
+}
+
 shot() {
     if [ -n "$shots" ] && command -v import >/dev/null; then
         import -window root "$shots/$1.png"
@@ -81,6 +96,7 @@ window_state | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
     { echo "wine_startup: the About window has a taskbar entry: $(window_state)" >&2; exit 1; }
 sleep 0.5
 shot windows-about-window
+expect_active "390x237"
 xdotool key Return
 expect_windows "401x235"
 echo "Enter closed it; rating window shown (401x235)"
@@ -90,6 +106,7 @@ if window_state | grep -q _NET_WM_STATE_SKIP_TASKBAR; then
 fi
 sleep 0.5
 shot windows-rating-window
+expect_active "401x235"
 
 xdotool key alt+x
 for _ in $(seq 300); do

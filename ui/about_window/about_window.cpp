@@ -2,6 +2,7 @@
 
 #include "runtime/window_system.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/mirroring.h"
 #include "ui/shared/rule_line.h"
 
 #include <QColor>
@@ -30,9 +31,9 @@ void setTextColour(QWidget *widget, const QColor &colour) {
 QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QString &caption) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(rect);
+    label->setGeometry(Placed(*parent, rect, kClientArea.width()));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAlignment(Aligned(*parent, Qt::AlignLeft | Qt::AlignTop));
     label->setWordWrap(true);
     // Painting the whole rectangle is what lets a front label hide the part of
     // a label behind it that it overlaps.
@@ -44,7 +45,7 @@ QWidget *addLine(QWidget *parent, int index, const QRect &rect, const QColor &co
                  RuleLine::Reading reading) {
     auto *line = new RuleLine(reading, parent);
     line->setObjectName(QStringLiteral("Line1(%1)").arg(index));
-    line->setGeometry(rect);
+    line->setGeometry(Placed(*parent, rect, kClientArea.width()));
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
@@ -89,7 +90,7 @@ void AboutWindow::createControls(const QImage &picture) {
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(kImage1Rect);
+    Image1->setGeometry(Placed(*this, kImage1Rect, kClientArea.width()));
     Image1->setScaledContents(true);
     Image1->setAccessibleName(tr("Two teams on blocks as tall as their ratings"));
     if (!picture.isNull()) {
@@ -97,7 +98,9 @@ void AboutWindow::createControls(const QImage &picture) {
     }
 
     lblTitle = addLabel(this, "lblTitle", QRect(176, 8, 171, 32), QStringLiteral("Kestrix"));
-    lblTitle->setFont(CaptionFont(12));
+    QFont title = CaptionFont(12);
+    title.setItalic(true); // a name in Latin letters, also in a right-to-left window
+    lblTitle->setFont(title);
     setTextColour(lblTitle, black);
 
     Label3 = addLabel(this, "Label3", QRect(176, 24, 203, 32), tr("Vorn Rating Calculator"));
@@ -129,7 +132,7 @@ void AboutWindow::createControls(const QImage &picture) {
 
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(288, 192, 84, 23);
+    cmdOK->setGeometry(Placed(*this, QRect(288, 192, 84, 23), kClientArea.width()));
     // Enter presses it through being the default; Esc through reject().
     cmdOK->setDefault(true);
     cmdOK->setFocus();

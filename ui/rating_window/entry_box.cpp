@@ -8,6 +8,8 @@ namespace vrc::ui {
 EntryBox::EntryBox(QWidget *parent)
     : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
+    // Numbers read left to right also in a window laid out right to left.
+    setLayoutDirection(Qt::LeftToRight);
     connect(this, &QLineEdit::textChanged, this, &EntryBox::forgetKeptSelection);
     connect(this, &QLineEdit::selectionChanged, this, &EntryBox::forgetKeptSelection);
     connect(this, &QLineEdit::cursorPositionChanged, this, &EntryBox::forgetKeptSelection);

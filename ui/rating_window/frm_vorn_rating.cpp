@@ -10,6 +10,7 @@
 #include "ui/rating_window/entry_box.h"
 #include "ui/rating_window/picture_box.h"
 #include "ui/shared/fonts.h"
+#include "ui/shared/mirroring.h"
 #include "ui/shared/rule_line.h"
 
 #include <QClipboard>
@@ -56,7 +57,7 @@ QString IndexedName(const char *name, int index) {
 template <typename Control>
 Control *Place(Control *control, const QString &name, const QRect &rect, const QFont &font) {
     control->setObjectName(name);
-    control->setGeometry(rect);
+    control->setGeometry(Placed(*control->parentWidget(), rect, kClientWidth));
     control->setFont(font);
     return control;
 }
@@ -65,7 +66,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, con
                   Qt::Alignment horizontal) {
     auto *label = Place(new QLabel(caption, parent), QLatin1String(name), rect, CaptionFont(9.75));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(horizontal | Qt::AlignTop);
+    label->setAlignment(Aligned(*parent, horizontal | Qt::AlignTop));
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     return label;
@@ -80,7 +81,7 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
 QWidget *MakeLine(QWidget *parent, const char *name, const QRect &rect, RuleLine::Reading reading) {
     auto *line = new RuleLine(reading, parent);
     line->setObjectName(QLatin1String(name));
-    line->setGeometry(rect);
+    line->setGeometry(Placed(*parent, rect, kClientWidth));
     line->setBackgroundRole(QPalette::WindowText);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
     return line;
@@ -149,7 +150,7 @@ void FrmVornRating::createControls() {
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(240, 120, 97, 71);
+    Image1->setGeometry(Placed(*this, QRect(240, 120, 97, 71), kClientWidth));
     Image1->setScaledContents(true);
     // Without the picture the area simply stays empty.
     const QPixmap picture(QString::fromLatin1(resources::kRatingPicturePath));

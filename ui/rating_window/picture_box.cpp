@@ -18,6 +18,8 @@ PictureBox::PictureBox(QWidget *parent)
     setAutoFillBackground(true);
     // Reachable by Tab and by click, so keyboard users can read the result.
     setFocusPolicy(Qt::StrongFocus);
+    // Numbers read left to right also in a window laid out right to left.
+    setLayoutDirection(Qt::LeftToRight);
 }
 
 void PictureBox::Cls() {

@@ -1,17 +1,37 @@
 #include "ui/shared/fonts.h"
 
+#include <QGuiApplication>
+#include <QLocale>
+
 namespace vrc::ui {
+
+namespace {
+
+// Chinese and Japanese share their characters but draw some of them differently.
+QString CjkBoxFace() {
+    const QStringList languages = QLocale::system().uiLanguages();
+    const bool chinese = !languages.isEmpty() && languages.first().startsWith(QLatin1String("zh"));
+    return chinese ? QStringLiteral("Noto Sans CJK SC") : QStringLiteral("Noto Sans CJK JP");
+}
+
+} // namespace
 
 QFont CaptionFont(qreal points) {
     QFont font;
     // Named stand-ins spare the platform a search through every face it has: Windows
     // has Times New Roman, of the same metrics.
+    // The faces after them carry the letters Nimbus Roman lacks, within the height of
+    // its lines (the captions' rectangles leave no more): Chinese and Japanese, then
+    // Arabic.
     font.setFamilies({QStringLiteral("Nimbus Roman No9 L"), QStringLiteral("Nimbus Roman"),
-                      QStringLiteral("Times New Roman")});
+                      QStringLiteral("Times New Roman"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(points);
     font.setWeight(QFont::Bold);
-    font.setItalic(true);
+    // Arabic is not written in italics, and the sloped faces here have no Arabic
+    // letters: asked for italic, they would show nothing.
+    font.setItalic(QGuiApplication::layoutDirection() == Qt::LeftToRight);
     return font;
 }
 
@@ -19,7 +39,7 @@ QFont BoxFont() {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans Condensed")});
+                      QStringLiteral("DejaVu Sans Condensed"), CjkBoxFace()});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     // Explicit, so that a bold italic window font never shows through.

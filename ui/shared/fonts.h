@@ -5,7 +5,8 @@
 
 namespace vrc::ui {
 
-// "Nimbus Roman No9 L", bold italic: headings, labels and buttons.
+// "Nimbus Roman No9 L", bold italic (upright right to left): headings, labels and
+// buttons.
 QFont CaptionFont(qreal points);
 
 // "MS Sans Serif", 8.25 pt regular: the boxes and the About window's text.

@@ -1,3 +1,4 @@
+#include "tests/common/waits.h"
 #include "tests/ui/window_faces.h"
 #include "ui/about_window/about_window.h"
 #include "ui/about_window/frm_about.h"
@@ -36,7 +37,7 @@ Showing show(FrmAbout &form, const Action &act, QWidget *owner = nullptr) {
         if (seen.window == nullptr || !seen.window->isVisible()) {
             return;
         }
-        (void)QTest::qWaitForWindowActive(seen.window);
+        (void)QTest::qWaitForWindowActive(seen.window, vrc::test::kWaitMs);
         act(seen.window);
         seen.closedByAction = !seen.window->isVisible();
         if (!seen.closedByAction) {
@@ -197,7 +198,7 @@ void TestAboutWindow::window() {
     owner.setAttribute(Qt::WA_QuitOnClose, false);
     if (owned) {
         owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        VRC_WAIT_EXPOSED(&owner);
     }
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
     QString name;
@@ -338,7 +339,7 @@ void TestAboutWindow::showingAgainActivatesTheShownWindow() {
         form_.ShowModal(nullptr);
         returned = true;
         sameWindow = form_.window() == window;
-        active = QTest::qWaitForWindowActive(window);
+        active = QTest::qWaitForWindowActive(window, vrc::test::kWaitMs);
         clickOK(window);
     });
     QVERIFY(returned);

@@ -1,5 +1,6 @@
 #include "fake_feedback.h"
 #include "runtime/type_ahead.h"
+#include "tests/common/waits.h"
 #include "tests/ui/window_faces.h"
 #include "ui/about_window/frm_about.h"
 #include "ui/rating_window/frm_vorn_rating.h"
@@ -161,7 +162,7 @@ void TestRatingWindow::init() {
     });
     probed_ = window_.get();
     window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    VRC_WAIT_ACTIVE(window_.get());
 }
 
 void TestRatingWindow::cleanup() {
@@ -505,7 +506,7 @@ void TestRatingWindow::accessKeys() {
     // Nor does Qt's own handling of the key, which would click again once
     // its animated press ends.
     for (const char *name : {"cmdCalculate", "cmdReset", "cmdHelp", "cmdExit"}) {
-        QTRY_VERIFY(!button(name)->isDown());
+        QTRY_VERIFY_WITH_TIMEOUT(!button(name)->isDown(), vrc::test::kWaitMs);
     }
     QCOMPARE(helpOwners_.size(), helps);
     QCOMPARE(feedback_->ends, ends);
@@ -715,14 +716,14 @@ void TestRatingWindow::reset() {
     }
     enter(T("400", "", "600", "500", "", "700"));
     button("cmdCalculate")->click();
-    QTRY_VERIFY(onScreen(win(2)) != blank.at(2));
+    QTRY_VERIFY_WITH_TIMEOUT(onScreen(win(2)) != blank.at(2), vrc::test::kWaitMs);
     button("cmdHelp")->setFocus(Qt::TabFocusReason);
     button("cmdReset")->click();
     QCOMPARE(entered(), Texts{});
     QCOMPARE(shown(), Shown{});
     QCOMPARE(focusName(), QStringLiteral("txtRold_0"));
     for (qsizetype box = 0; box < results.size(); ++box) {
-        QTRY_COMPARE(onScreen(results.at(box)), blank.at(box));
+        QTRY_COMPARE_WITH_TIMEOUT(onScreen(results.at(box)), blank.at(box), vrc::test::kWaitMs);
     }
     // Again with everything already empty and the caret already there.
     button("cmdReset")->click();
@@ -875,7 +876,7 @@ void TestRatingWindow::copyMenu() {
         QAction *action = menu->actions().at(items.indexOf(item));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
     }
-    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() == nullptr, vrc::test::kWaitMs);
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     QCOMPARE(shown(), before);
 }
@@ -1014,14 +1015,14 @@ void TestRatingWindow::focusReturnsWithoutSelecting() {
     if (how == QLatin1String("window")) {
         QWidget other;
         other.show();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        VRC_WAIT_ACTIVE(&other);
         window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        VRC_WAIT_ACTIVE(window_.get());
     } else if (how == QLatin1String("menu")) {
         QMenu menu;
         menu.addAction(QStringLiteral("Copy"));
         menu.popup(box->mapToGlobal(QPoint()));
-        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        VRC_WAIT_EXPOSED(&menu);
         QCOMPARE(QApplication::focusWidget(), box);
         menu.close();
     } else {
@@ -1029,7 +1030,7 @@ void TestRatingWindow::focusReturnsWithoutSelecting() {
         button("cmdHelp")->click();
         QCOMPARE(aboutRescued_, 1);
     }
-    QTRY_COMPARE(focusName(), box->objectName());
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), box->objectName(), vrc::test::kWaitMs);
     QCOMPARE(box->selectedText(), QString());
     QCOMPARE(box->cursorPosition(), 1);
 }

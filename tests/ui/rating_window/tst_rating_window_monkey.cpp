@@ -4,6 +4,7 @@
 #include "engine/entry_validation.h"
 #include "engine/rating_calculation.h"
 #include "fake_feedback.h"
+#include "tests/common/waits.h"
 #include "ui/rating_window/frm_vorn_rating.h"
 #include "ui/rating_window/picture_box.h"
 #include "window_probe.h"
@@ -192,7 +193,7 @@ void TestRatingWindowMonkey::randomInput() {
     window_ = &window;
     probed_ = &window;
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    VRC_WAIT_ACTIVE(&window);
 
     int calculates = 0;
     int resets = 0;
