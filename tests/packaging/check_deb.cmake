@@ -70,18 +70,21 @@ function(package_names relation out)
     set(${out} ${names} PARENT_SCOPE)
 endfunction()
 package_names("${depends}" names)
-# Qt's translations give its own texts (the message box's buttons) in the user's language.
-foreach(needed fonts-urw-base35 qt6-translations-l10n libqt6widgets6 libqt6gui6 libqt6core6
-        libc6)
+# The fonts the windows name (Arabic's among them), and Qt's translations, which give its
+# own texts (the message box's buttons) in the user's language.
+foreach(needed fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n libqt6widgets6
+        libqt6gui6 libqt6core6 libc6)
     if(NOT needed IN_LIST names)
         fail("Depends lacks ${needed}: ${depends}")
     endif()
 endforeach()
-# Japanese and Chinese need a font with their characters.
+# The faces the windows name for Chinese and Japanese.
 package_names("${recommends}" names)
-if(NOT fonts-noto-cjk IN_LIST names)
-    fail("Recommends lacks fonts-noto-cjk: '${recommends}'")
-endif()
+foreach(needed fonts-noto-cjk fonts-wqy-microhei)
+    if(NOT needed IN_LIST names)
+        fail("Recommends lacks ${needed}: '${recommends}'")
+    endif()
+endforeach()
 if(NOT maintainer MATCHES "^[^<]+ <[^@> ]+@[^> ]+>$")
     fail("Maintainer is not 'name <address>': '${maintainer}'")
 endif()
