@@ -23,10 +23,10 @@ run | test | windows | web | release) ;;
 esac
 
 # Linguist's tools and Qt's own translations: every mode compiles or converts the
-# translations.
+# translations. Python writes the packaging files' translations.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
     libxkbcommon-dev libxcb1-dev fonts-urw-base35 fonts-dejavu-core
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3)
 if [ "$mode" = test ]; then
     packages+=(libbenchmark-dev clang libclang-rt-14-dev binutils-mingw-w64-x86-64
         desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils openbox lintian
@@ -34,7 +34,7 @@ if [ "$mode" = test ]; then
 fi
 if [ "$mode" = windows ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
-        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile strip-nondeterminism)
+        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile strip-nondeterminism locales)
 fi
 if [ "$mode" = release ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev

@@ -4,14 +4,17 @@ tools/windows-qt.sh built: our licence, Qt's, how to relink against a changed Qt
 and the notice of every bundled or runtime component the link took in.
 
     python3 tools/notices.py --qt-notices DIR [--qt-prefix DIR] --linked FILE
-        [--debian-package PKG ...] [--component-file FILE ...] [--own DIR ...]
-        --program NAME [--licence FILE] --relinking FILE --out FILE
+        [--embedded FILE ...] [--debian-package PKG ...] [--component-file FILE ...]
+        [--own DIR ...] --program NAME [--licence FILE] --relinking FILE --out FILE
 
 --linked is the linker's list of what it took: `ld --trace` output, or its -Map file.
-Every file named there must be accounted for: ours (under an --own folder), Qt's
-(mapped to the source files it was compiled from), or a Debian package's or a component
-file's. Anything else stops the run, as does a notice whose licence text is missing:
-a notices file with a hole in it is worse than none.
+A resource object of ours it names (rcc's qrc_NAME.cpp, built by qt_add_resources) is
+followed to the files that resource embeds (Qt's own translations among them), which no
+link map shows; --embedded names more such files. Every file named any of these ways must
+be accounted for: ours (under an --own folder), Qt's (mapped to the source files it was
+compiled from), or a Debian package's or a component file's. Anything else stops the
+run, as does a notice whose licence text is missing: a notices file with a hole in it is
+worse than none.
 
 --list prints the components instead, one `kind: id` a line.
 """
@@ -42,6 +45,28 @@ OLD_MEMBER = re.compile(r"^\((\S+\.(?:a|lib))\)(\S+)$")  # (/x/libfoo.a)bar.o
 # Any other input: an object, a resource, whatever the linker read whole. An archive
 # alone says nothing; its members are listed.
 WHOLE_FILE = re.compile(r"^(\S+)$(?<!\.a)(?<!\.lib)(?<!:)")
+
+
+# qt_add_resources compiles DIR/.rcc/NAME.qrc into
+# DIR/CMakeFiles/TARGET.dir/.rcc/qrc_NAME.cpp.obj (or .o).
+RESOURCE_OBJECT = re.compile(r"^(.*)/CMakeFiles/[^/]+\.dir/\.rcc/qrc_(\w+)\.cpp\.(?:obj|o)$")
+
+
+def resource_files(linked, own):
+    """The files each linked resource object of ours embeds, as its .qrc lists them."""
+    found = set()
+    for path, member in sorted(linked):
+        m = RESOURCE_OBJECT.match(path) if member is None else None
+        if not m or not any(path.startswith(d) for d in own):
+            continue
+        qrc = os.path.join(m.group(1), ".rcc", m.group(2) + ".qrc")
+        try:
+            with open(qrc, encoding="utf-8") as f:
+                names = re.findall(r"<file[^>]*>([^<]+)</file>", f.read())
+        except OSError as e:
+            raise NoticeError(f"{path}: cannot tell what it embeds ({e})") from e
+        found |= {os.path.realpath(os.path.join(os.path.dirname(qrc), n)) for n in names}
+    return found
 
 
 def read_linked(path, cwd):
@@ -245,6 +270,7 @@ def debian_package(package):
         "kind": "debian-package", "id": package, "name": package, "version": version,
         "source": f"Debian's {source} source package, version {source_version}",
         "text": text, "claims": lambda path: os.path.realpath(path) in files,
+        "embedded": [],
     }
 
 
@@ -263,6 +289,7 @@ def component_file(path):
         "kind": "component", "id": fields["name"], "name": fields["name"],
         "version": fields["version"], "source": fields["source"], "text": text,
         "claims": lambda p: any(fnmatch.fnmatch(p, pat) for pat in patterns),
+        "embedded": [],
     }
 
 
@@ -294,7 +321,7 @@ def compose(args, qt_targets_used, qt_records, others, notices_dir):
     program = args.program
     out += [f"{program}: licences and notices", "",
             f"{program} is free software under the MIT licence (section 1). It contains Qt",
-            "(section 2) and the code listed after it, each under its own licence. The GNU",
+            "(section 2) and the parts listed after it, each under its own licence. The GNU",
             "licences that section 2 names are given in full at the end.", ""]
     out += section(f"1. {program}", f"program: {program}")
     out.append(read_text(args.licence, "our licence"))
@@ -342,7 +369,11 @@ def compose(args, qt_targets_used, qt_records, others, notices_dir):
     for text, group in sorted(groups.items(), key=lambda g: g[1][0]["id"]):
         out += [RULE, f"{n}. " + ", ".join(f"{c['name']} {c['version']}" for c in group)]
         out += [f"{c['kind']}: {c['id']}" for c in group] + [RULE, ""]
-        out += sorted({f"Source: {c['source']}" for c in group}) + ["", text.rstrip(), ""]
+        out += sorted({f"Source: {c['source']}" for c in group})
+        embedded = sorted(name for c in group for name in c["embedded"])
+        if embedded:
+            out += textwrap.wrap("Embedded in the program: " + ", ".join(embedded) + ".", 78)
+        out += ["", text.rstrip(), ""]
         referenced |= set(COMMON_LICENCE.findall(text))
         n += 1
 
@@ -366,6 +397,8 @@ def main(argv):
     parser.add_argument("--qt-prefix", help="Qt's install prefix; by default the folder two "
                         "levels above --qt-notices, where tools/windows-qt.sh keeps them")
     parser.add_argument("--linked", required=True)
+    parser.add_argument("--embedded", action="append", default=[],
+                        help="a file compiled into the program that no resource lists")
     parser.add_argument("--debian-package", action="append", default=[])
     parser.add_argument("--component-file", action="append", default=[])
     parser.add_argument("--own", action="append", default=[])
@@ -397,7 +430,20 @@ def main(argv):
                 if not claims:
                     uncovered.add(path)
                 used.update(c["id"] for c in claims)
-        errors = [f"{p}: linked, but no notice covers it" for p in sorted(uncovered)]
+        missing = []
+        embedded = {os.path.realpath(p) for p in args.embedded} | resource_files(linked, own)
+        for path in sorted(embedded):
+            if not os.path.isfile(path):
+                missing.append(f"{path}: embedded, but there is no such file")
+                continue
+            claims = [c for c in others if c["claims"](path)]
+            if not claims and not any(path.startswith(d) for d in own):
+                uncovered.add(path)
+            for c in claims:
+                used.add(c["id"])
+                c["embedded"].append(os.path.basename(path))
+        errors = missing + [f"{p}: linked or embedded, but no notice covers it"
+                            for p in sorted(uncovered)]
         targets, qt_records, qt_errors = qt_components(linked_qt, prefix, notices_dir)
         errors += qt_errors
         if errors:

@@ -22,6 +22,11 @@ set(VRC_NOTICES_ARGS
     --debian-package mingw-w64-x86-64-dev
     --debian-package gcc-mingw-w64-x86-64-posix
     --debian-package g++-mingw-w64-x86-64-posix)
+# Qt's own translations, which the program carries from the build machine's Qt of the
+# same version when it links translations/ (notices.py follows the resources linked in).
+list(APPEND VRC_NOTICES_ARGS --debian-package qt6-translations-l10n
+    # Our resources' files: pictures, icons and the compiled translations.
+    --own ${PROJECT_SOURCE_DIR})
 configure_file(relinking.txt.in relinking.txt @ONLY)
 add_custom_command(OUTPUT ${VRC_NOTICES_FILE}
     COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tools/notices.py ${VRC_NOTICES_ARGS}
@@ -34,16 +39,6 @@ add_custom_command(OUTPUT ${VRC_NOTICES_FILE}
     VERBATIM)
 add_custom_target(vrc_notices ALL DEPENDS ${VRC_NOTICES_FILE})
 install(FILES ${VRC_NOTICES_FILE} DESTINATION .)
-
-# The installer's licence page: ours, then where the others are.
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE VRC_LICENCE_TEXT)
-file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt CONTENT
-"${VRC_LICENCE_TEXT}
-${VRC_COMMAND_NAME} contains Qt, used under the GNU LGPL version 3, and other code, each
-part under its own licence. Their notices, the licence texts and how to rebuild the
-program with a changed Qt are in ${VRC_NOTICES_NAME}, installed beside the program.
-" @ONLY)
-set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt)
 
 # Lets tests/windows find what this file defines.
 set(VRC_NOTICES_FILE ${VRC_NOTICES_FILE} CACHE INTERNAL "")

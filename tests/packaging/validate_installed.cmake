@@ -1,5 +1,7 @@
-# Runs the freedesktop validators on the files the install step put in PREFIX.
-# cmake -DTOOL=desktop|metainfo -DPREFIX=<scratch> -DAPP_ID=<id> -P validate_installed.cmake
+# Runs the freedesktop validators on the files the install step put in PREFIX, and checks
+# that each of LANGUAGES (codes, comma-separated) has every text of them translated.
+# cmake -DTOOL=desktop|metainfo -DPREFIX=<scratch> -DAPP_ID=<id> -DLANGUAGES=<codes>
+#       -P validate_installed.cmake
 cmake_minimum_required(VERSION 3.25)
 function(validate)
     execute_process(COMMAND ${VALIDATOR} ${ARGN} RESULT_VARIABLE status)
@@ -20,10 +22,45 @@ if(NOT VALIDATOR)
     return()
 endif()
 
+set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
+set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
 if(TOOL STREQUAL "desktop")
-    validate(${PREFIX}/share/applications/${APP_ID}.desktop)
+    validate(${desktop})
 else()
-    validate(validate --no-net ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
+    validate(validate --no-net ${metainfo})
     # The tree check adds what the record refers to: its desktop entry must be there.
     validate(validate-tree --no-net ${PREFIX})
+endif()
+
+# A language left out shows the menu or the software centre in English beside a program
+# in the user's language.
+string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+if(NOT LANGUAGES)
+    message(FATAL_ERROR "LANGUAGES not given")
+endif()
+set(missing "")
+if(TOOL STREQUAL "desktop")
+    file(READ ${desktop} text)
+    foreach(code IN LISTS LANGUAGES)
+        foreach(key Name GenericName Comment Keywords)
+            if(NOT text MATCHES "\n${key}\\[${code}\\]=[^\n]")
+                list(APPEND missing "${key}[${code}]")
+            endif()
+        endforeach()
+    endforeach()
+else()
+    file(READ ${metainfo} text)
+    string(REGEX MATCHALL "<(name|summary|p)>" english "${text}")
+    list(LENGTH english english_count)
+    foreach(code IN LISTS LANGUAGES)
+        string(REGEX MATCHALL "<(name|summary|p) xml:lang=\"${code}\">[^<]" found "${text}")
+        list(LENGTH found count)
+        if(NOT count EQUAL english_count)
+            list(APPEND missing "${code} (${count} of ${english_count} texts)")
+        endif()
+    endforeach()
+endif()
+if(missing)
+    list(JOIN missing ", " missing)
+    message(FATAL_ERROR "untranslated in ${TOOL} file: ${missing}")
 endif()

@@ -115,6 +115,48 @@ check_installed() {
     check_entry
 }
 
+# The installer speaks the user's display language when the program does, and English
+# otherwise: its window's caption is that language's, from NSIS's language file. Wine
+# takes the display language from the locale, which glibc needs compiled: into a folder
+# of this test's own, whatever the machine has.
+step="starting the installer in each language"
+nlf_dir="/usr/share/nsis/Contrib/Language files"
+mkdir -p "$work/locales"
+while read -r locale language; do
+    localedef -i "$locale" -f UTF-8 "$work/locales/$locale.UTF-8" 2>/dev/null ||
+        fail "localedef cannot make $locale.UTF-8 (package locales)"
+    # shellcheck disable=SC2016 # $(^Name) is NSIS's, not the shell's
+    caption=$(sed -n '/^# ^SetupCaption/{n;s/\r$//;s/\$(^Name)/VornRatingCalc/;p;q}' "$nlf_dir/$language.nlf")
+    [ -n "$caption" ] || fail "no setup caption in $nlf_dir/$language.nlf"
+    LOCPATH=$work/locales LC_ALL=$locale.UTF-8 "$wine_run" "$installer" >/dev/null 2>&1 &
+    found=""
+    for _ in $(seq 600); do
+        found=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null || true)
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    seen=$(for id in $(xdotool search --onlyvisible --name 'VornRatingCalc' 2>/dev/null || true); do
+        xdotool getwindowname "$id"; done | paste -sd'|')
+    wineserver -k 2>/dev/null || true
+    wait $! 2>/dev/null || true
+    settle
+    [ -n "$found" ] ||
+        fail "under $locale, no installer window '$caption' within 60 s (seen: '${seen:-none}')"
+done <<EOF
+de_DE German
+fr_FR French
+es_ES Spanish
+it_IT Italian
+pt_BR PortugueseBR
+pl_PL Polish
+ru_RU Russian
+ja_JP Japanese
+zh_CN SimpChinese
+ar_EG Arabic
+ko_KR English
+EOF
+echo "installer: in each of the program's languages, English otherwise"
+
 step="installing"
 install
 step="checking the install"
