@@ -23,25 +23,24 @@ inline QString WindowStates(const QWidget *widget) {
              QGuiApplication::platformName());
 }
 
-// Empty once the window is exposed (or active); otherwise which event did not come.
-inline QString WaitExposed(QWidget *widget) {
-    if (QTest::qWaitForWindowExposed(widget, kWaitMs)) {
+// Empty once `arrived` (one of QTest's window waits) reports the event within the bound;
+// otherwise which event did not come.
+inline QString WaitFor(bool (*arrived)(QWidget *, int), const char *event, QWidget *widget) {
+    if (arrived(widget, kWaitMs)) {
         return {};
     }
-    return QStringLiteral("'%1' not exposed within %2 ms (%3)")
-        .arg(widget->objectName())
+    return QStringLiteral("'%1' not %2 within %3 ms (%4)")
+        .arg(widget->objectName(), QLatin1String(event))
         .arg(kWaitMs)
         .arg(WindowStates(widget));
 }
 
+inline QString WaitExposed(QWidget *widget) {
+    return WaitFor(QTest::qWaitForWindowExposed, "exposed", widget);
+}
+
 inline QString WaitActive(QWidget *widget) {
-    if (QTest::qWaitForWindowActive(widget, kWaitMs)) {
-        return {};
-    }
-    return QStringLiteral("'%1' not active within %2 ms (%3)")
-        .arg(widget->objectName())
-        .arg(kWaitMs)
-        .arg(WindowStates(widget));
+    return WaitFor(QTest::qWaitForWindowActive, "active", widget);
 }
 
 } // namespace vrc::test
