@@ -21,7 +21,8 @@ import html
 import os
 import re
 import sys
-import xml.etree.ElementTree as ET
+
+import ts_reader
 
 DESKTOP_KEYS = ("Name", "GenericName", "Comment", "Keywords")
 # The metainfo elements a software centre shows in the user's language.
@@ -160,8 +161,8 @@ def cpp_string(text):
 def extract(args):
     program_texts = set()
     for path in sorted(glob.glob(os.path.join(args.ts, "vornratingcalc_*.ts"))):
-        program_texts |= {source for (context, source) in read_ts(path, finished=False)
-                          if context not in PACKAGING_CONTEXTS}
+        program_texts |= {m.source for m in read_messages(path)
+                          if not m.stale and m.context not in PACKAGING_CONTEXTS}
     nsis = read(args.nsis)
     found = messages(desktop_texts(read(args.desktop)), metainfo_texts(read(args.metainfo)),
                      nsis_texts(nsis) + nsis_texts(nsis, "LicenseLangString"), program_texts)
@@ -176,23 +177,19 @@ def extract(args):
 
 # --- the translations ----------------------------------------------------------------
 
-def read_ts(path, finished=True):
-    """(context, English) -> translation; with finished=False, unfinished ones too."""
+def read_messages(path):
     try:
-        root = ET.parse(path).getroot()
-    except (OSError, ET.ParseError) as e:
-        raise TextError(f"{path}: {e}") from e
-    found = {}
-    for context in root.iter("context"):
-        name = context.findtext("name", "")
-        for message in context.iter("message"):
-            translation = message.find("translation")
-            state = "unfinished" if translation is None else translation.get("type")
-            if state in ("vanished", "obsolete") or (finished and state == "unfinished"):
-                continue
-            found[(name, message.findtext("source", ""))] = (
-                "" if translation is None else translation.text or "")
-    return found
+        return ts_reader.read(path)[1]
+    except ts_reader.TsError as e:
+        raise TextError(str(e)) from e
+
+
+def read_ts(path):
+    """(context, English) -> translation, for the translated texts."""
+    try:
+        return ts_reader.translations(path)
+    except ts_reader.TsError as e:
+        raise TextError(str(e)) from e
 
 
 class Translations:

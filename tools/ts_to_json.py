@@ -11,7 +11,8 @@ import json
 import pathlib
 import re
 import sys
-import xml.etree.ElementTree as ElementTree
+
+import ts_reader
 
 # A JavaScript string literal in single or double quotes, escapes and all.
 STRING = r"""('(?:[^'\\\n]|\\.)*'|"(?:[^"\\\n]|\\.)*")"""
@@ -25,20 +26,7 @@ def page_texts(script: str) -> set[tuple[str, str]]:
 
 
 def translations(ts: pathlib.Path) -> tuple[str, dict[tuple[str, str], str]]:
-    root = ElementTree.parse(ts).getroot()
-    code = ts.stem.split("_", 1)[1]
-    found = {}
-    for context in root.iter("context"):
-        name = context.findtext("name", "")
-        for message in context.iter("message"):
-            translation = message.find("translation")
-            if translation is None or translation.get("type") in ("unfinished", "obsolete",
-                                                                  "vanished"):
-                continue
-            text = "".join(translation.itertext())
-            if message.get("numerus") != "yes" and text:
-                found[(name, message.findtext("source", ""))] = text
-    return code, found
+    return ts.stem.split("_", 1)[1], ts_reader.translations(ts)
 
 
 def main() -> int:
@@ -49,14 +37,18 @@ def main() -> int:
     parser.add_argument("ts", type=pathlib.Path, nargs="+")
     args = parser.parse_args()
 
+    try:
+        tables = [(ts, *translations(ts)) for ts in args.ts]
+    except ts_reader.TsError as e:
+        print(f"ts_to_json: {e}", file=sys.stderr)
+        return 1
     wanted = page_texts(args.page.read_text(encoding="utf-8"))
     if not wanted:
         print(f"ts_to_json: no qsTranslate() texts found in {args.page}", file=sys.stderr)
         return 1
     args.out.mkdir(parents=True, exist_ok=True)
     problems = []
-    for ts in args.ts:
-        code, found = translations(ts)
+    for ts, code, found in tables:
         whole = {key for key in found if key[0] in args.context}
         # A whole context missing from a language is as wrong as a text missing from it.
         missing = sorted(wanted - found.keys()) + sorted(
