@@ -31,7 +31,3 @@ if(NOT EMSCRIPTEN OR VRC_WEB_NEEDS_LINGUIST)
     find_program(VRC_LCONVERT NAMES lconvert
         HINTS ${QT_HOST_PATH}/lib/qt6/bin /usr/lib/qt6/bin NO_CMAKE_FIND_ROOT_PATH)
 endif()
-
-# Qt's own translations (message box buttons, the standard context menus) on the build
-# machine, qt6-translations-l10n: the Windows program carries its languages' files.
-set(VRC_QT_TRANSLATIONS_DIR /usr/share/qt6/translations)

@@ -56,19 +56,11 @@ QString InstallTranslations() {
     }
     auto *app = QCoreApplication::instance();
     auto *own = new QTranslator(app);
-    if (own->load(QLatin1String(kFilePrefix) + code, QLatin1String(kProgramTranslations))) {
-        QCoreApplication::installTranslator(own);
-    } else {
+    if (!own->load(QLatin1String(kFilePrefix) + code, QLatin1String(kProgramTranslations))) {
         delete own;
         return {};
     }
-    // Without Qt's own file the message box's buttons stay English; the rest still works.
-    auto *qt = new QTranslator(app);
-    if (qt->load(QStringLiteral("qtbase_") + code, QtTranslationsDirectory())) {
-        QCoreApplication::installTranslator(qt);
-    } else {
-        delete qt;
-    }
+    QCoreApplication::installTranslator(own);
     return code;
 }
 

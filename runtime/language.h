@@ -16,13 +16,11 @@ namespace vrc::runtime {
 // The languages the program carries translations for.
 [[nodiscard]] QStringList AvailableLanguages();
 
-// Installs the program's and Qt's own translations for the user's language, as the
-// platform states it; returns its code, empty for English. Needs the application
+// Installs the program's translation for the user's language, as the platform states
+// it; returns its code, empty for English. The translation also holds the texts of Qt's
+// own that the program shows (the message box's button, the text boxes' menu, the
+// command line's complaints): no edition reads Qt's catalogues. Needs the application
 // object.
 QString InstallTranslations();
-
-// Where Qt's own translations (qtbase_<code>.qm) are: the system's copy on Linux, a
-// copy compiled into the program on Windows. One source file per platform.
-[[nodiscard]] QString QtTranslationsDirectory();
 
 } // namespace vrc::runtime

@@ -22,11 +22,11 @@ run | test | windows | web | release) ;;
     ;;
 esac
 
-# Linguist's tools and Qt's own translations: every mode compiles or converts the
-# translations. Python writes the packaging files' translations.
+# Linguist's tools: every mode compiles or converts the translations. Python reads them
+# and writes the packaging files' translations.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
     libxkbcommon-dev libxcb1-dev fonts-urw-base35 fonts-dejavu-core
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3)
+    qt6-tools-dev qt6-l10n-tools python3)
 if [ "$mode" = test ]; then
     packages+=(libbenchmark-dev clang libclang-rt-14-dev binutils-mingw-w64-x86-64
         desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils openbox lintian

@@ -9,8 +9,8 @@ and the notice of every bundled or runtime component the link took in.
 
 --linked is the linker's list of what it took: `ld --trace` output, or its -Map file.
 A resource object of ours it names (rcc's qrc_NAME.cpp, built by qt_add_resources) is
-followed to the files that resource embeds (Qt's own translations among them), which no
-link map shows; --embedded names more such files. Every file named any of these ways must
+followed to the files that resource embeds (our compiled translations among them), which
+no link map shows; --embedded names more such files. Every file named any of these ways must
 be accounted for: ours (under an --own folder), Qt's (mapped to the source files it was
 compiled from), or a Debian package's or a component file's. Anything else stops the
 run, as does a notice whose licence text is missing: a notices file with a hole in it is

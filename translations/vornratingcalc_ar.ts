@@ -56,6 +56,153 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as -t.</extracomment>
+        <translation>لا قيمة بعد &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as --json, given a value it does not take.</extracomment>
+        <translation>قيمة غير متوقعة بعد &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>&amp; marks the access key.</extracomment>
+        <translation>&amp;حسنًا</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;تراجع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>إ&amp;عادة</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;قص</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>ل&amp;صق</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>Text box menu: deletes the selected text.</extracomment>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <extracomment>Text box menu.</extracomment>
+        <translation>تحديد الكل</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>The Shift key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <extracomment>Joins the keys of a shortcut: Ctrl+C.</extracomment>
+        <translation>+</translation>
+    </message>
+</context>
+<context>
+    <name>QUnicodeControlCharacterMenu</name>
+    <message>
+        <source>Insert Unicode control character</source>
+        <translation>إدراج حرف تحكم يونيكود</translation>
+    </message>
+    <message>
+        <source>LRM Left-to-right mark</source>
+        <translation>LRM علامة من اليسار إلى اليمين</translation>
+    </message>
+    <message>
+        <source>RLM Right-to-left mark</source>
+        <translation>RLM علامة من اليمين إلى اليسار</translation>
+    </message>
+    <message>
+        <source>ZWJ Zero width joiner</source>
+        <translation>ZWJ واصل بلا عرض</translation>
+    </message>
+    <message>
+        <source>ZWNJ Zero width non-joiner</source>
+        <translation>ZWNJ فاصل بلا عرض</translation>
+    </message>
+    <message>
+        <source>ZWSP Zero width space</source>
+        <translation>ZWSP مسافة بلا عرض</translation>
+    </message>
+    <message>
+        <source>LRE Start of left-to-right embedding</source>
+        <translation>LRE بداية تضمين من اليسار إلى اليمين</translation>
+    </message>
+    <message>
+        <source>RLE Start of right-to-left embedding</source>
+        <translation>RLE بداية تضمين من اليمين إلى اليسار</translation>
+    </message>
+    <message>
+        <source>LRO Start of left-to-right override</source>
+        <translation>LRO بداية فرض من اليسار إلى اليمين</translation>
+    </message>
+    <message>
+        <source>RLO Start of right-to-left override</source>
+        <translation>RLO بداية فرض من اليمين إلى اليسار</translation>
+    </message>
+    <message>
+        <source>PDF Pop directional formatting</source>
+        <translation>PDF نهاية التنسيق الاتجاهي</translation>
+    </message>
+    <message>
+        <source>LRI Left-to-right isolate</source>
+        <translation>LRI عزل من اليسار إلى اليمين</translation>
+    </message>
+    <message>
+        <source>RLI Right-to-left isolate</source>
+        <translation>RLI عزل من اليمين إلى اليسار</translation>
+    </message>
+    <message>
+        <source>FSI First strong isolate</source>
+        <translation>FSI عزل حسب أول حرف قوي</translation>
+    </message>
+    <message>
+        <source>PDI Pop directional isolate</source>
+        <translation>PDI نهاية العزل الاتجاهي</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>

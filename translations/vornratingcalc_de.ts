@@ -56,6 +56,153 @@ Möchten Sie die alte Version deinstallieren, bevor die neue installiert wird?</
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as -t.</extracomment>
+        <translation>Nach &apos;%1&apos; fehlt der Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as --json, given a value it does not take.</extracomment>
+        <translation>Nach &apos;%1&apos; folgt ein unerwarteter Wert.</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>&amp; marks the access key.</extracomment>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>Text box menu: deletes the selected text.</extracomment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <extracomment>Text box menu.</extracomment>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>The Shift key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <extracomment>Joins the keys of a shortcut: Ctrl+C.</extracomment>
+        <translation>+</translation>
+    </message>
+</context>
+<context>
+    <name>QUnicodeControlCharacterMenu</name>
+    <message>
+        <source>Insert Unicode control character</source>
+        <translation>Unicode-Steuerzeichen einfügen</translation>
+    </message>
+    <message>
+        <source>LRM Left-to-right mark</source>
+        <translation>LRM Links-nach-rechts-Marke</translation>
+    </message>
+    <message>
+        <source>RLM Right-to-left mark</source>
+        <translation>RLM Rechts-nach-links-Marke</translation>
+    </message>
+    <message>
+        <source>ZWJ Zero width joiner</source>
+        <translation>ZWJ Verbinder ohne Breite</translation>
+    </message>
+    <message>
+        <source>ZWNJ Zero width non-joiner</source>
+        <translation>ZWNJ Trenner ohne Breite</translation>
+    </message>
+    <message>
+        <source>ZWSP Zero width space</source>
+        <translation>ZWSP Leerzeichen ohne Breite</translation>
+    </message>
+    <message>
+        <source>LRE Start of left-to-right embedding</source>
+        <translation>LRE Beginn einer Links-nach-rechts-Einbettung</translation>
+    </message>
+    <message>
+        <source>RLE Start of right-to-left embedding</source>
+        <translation>RLE Beginn einer Rechts-nach-links-Einbettung</translation>
+    </message>
+    <message>
+        <source>LRO Start of left-to-right override</source>
+        <translation>LRO Beginn einer Links-nach-rechts-Überschreibung</translation>
+    </message>
+    <message>
+        <source>RLO Start of right-to-left override</source>
+        <translation>RLO Beginn einer Rechts-nach-links-Überschreibung</translation>
+    </message>
+    <message>
+        <source>PDF Pop directional formatting</source>
+        <translation>PDF Ende der Richtungsformatierung</translation>
+    </message>
+    <message>
+        <source>LRI Left-to-right isolate</source>
+        <translation>LRI Links-nach-rechts-Isolierung</translation>
+    </message>
+    <message>
+        <source>RLI Right-to-left isolate</source>
+        <translation>RLI Rechts-nach-links-Isolierung</translation>
+    </message>
+    <message>
+        <source>FSI First strong isolate</source>
+        <translation>FSI Isolierung nach dem ersten starken Zeichen</translation>
+    </message>
+    <message>
+        <source>PDI Pop directional isolate</source>
+        <translation>PDI Ende der Richtungsisolierung</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>

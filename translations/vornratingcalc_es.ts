@@ -56,6 +56,153 @@ Do you want to uninstall the old version before installing the new one?</source>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as -t.</extracomment>
+        <translation>Falta el valor después de &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as --json, given a value it does not take.</extracomment>
+        <translation>Valor inesperado después de &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>&amp; marks the access key.</extracomment>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>Text box menu: deletes the selected text.</extracomment>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <extracomment>Text box menu.</extracomment>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>The Shift key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Mayús</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <extracomment>Joins the keys of a shortcut: Ctrl+C.</extracomment>
+        <translation>+</translation>
+    </message>
+</context>
+<context>
+    <name>QUnicodeControlCharacterMenu</name>
+    <message>
+        <source>Insert Unicode control character</source>
+        <translation>Insertar carácter de control Unicode</translation>
+    </message>
+    <message>
+        <source>LRM Left-to-right mark</source>
+        <translation>LRM Marca de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>RLM Right-to-left mark</source>
+        <translation>RLM Marca de derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>ZWJ Zero width joiner</source>
+        <translation>ZWJ Unión de ancho cero</translation>
+    </message>
+    <message>
+        <source>ZWNJ Zero width non-joiner</source>
+        <translation>ZWNJ No unión de ancho cero</translation>
+    </message>
+    <message>
+        <source>ZWSP Zero width space</source>
+        <translation>ZWSP Espacio de ancho cero</translation>
+    </message>
+    <message>
+        <source>LRE Start of left-to-right embedding</source>
+        <translation>LRE Inicio de incrustación de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>RLE Start of right-to-left embedding</source>
+        <translation>RLE Inicio de incrustación de derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>LRO Start of left-to-right override</source>
+        <translation>LRO Inicio de sustitución de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>RLO Start of right-to-left override</source>
+        <translation>RLO Inicio de sustitución de derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>PDF Pop directional formatting</source>
+        <translation>PDF Fin del formato direccional</translation>
+    </message>
+    <message>
+        <source>LRI Left-to-right isolate</source>
+        <translation>LRI Aislamiento de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>RLI Right-to-left isolate</source>
+        <translation>RLI Aislamiento de derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>FSI First strong isolate</source>
+        <translation>FSI Aislamiento según el primer carácter fuerte</translation>
+    </message>
+    <message>
+        <source>PDI Pop directional isolate</source>
+        <translation>PDI Fin del aislamiento direccional</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>

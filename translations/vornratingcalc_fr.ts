@@ -56,6 +56,153 @@ Voulez-vous désinstaller l’ancienne version avant d’installer la nouvelle&#
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as -t.</extracomment>
+        <translation>Valeur manquante après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as --json, given a value it does not take.</extracomment>
+        <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>&amp; marks the access key.</extracomment>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>Text box menu: deletes the selected text.</extracomment>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <extracomment>Text box menu.</extracomment>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>The Shift key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <extracomment>Joins the keys of a shortcut: Ctrl+C.</extracomment>
+        <translation>+</translation>
+    </message>
+</context>
+<context>
+    <name>QUnicodeControlCharacterMenu</name>
+    <message>
+        <source>Insert Unicode control character</source>
+        <translation>Insérer un caractère de contrôle Unicode</translation>
+    </message>
+    <message>
+        <source>LRM Left-to-right mark</source>
+        <translation>LRM Marque gauche à droite</translation>
+    </message>
+    <message>
+        <source>RLM Right-to-left mark</source>
+        <translation>RLM Marque droite à gauche</translation>
+    </message>
+    <message>
+        <source>ZWJ Zero width joiner</source>
+        <translation>ZWJ Liant sans chasse</translation>
+    </message>
+    <message>
+        <source>ZWNJ Zero width non-joiner</source>
+        <translation>ZWNJ Antiliant sans chasse</translation>
+    </message>
+    <message>
+        <source>ZWSP Zero width space</source>
+        <translation>ZWSP Espace sans chasse</translation>
+    </message>
+    <message>
+        <source>LRE Start of left-to-right embedding</source>
+        <translation>LRE Début d’enchâssement gauche à droite</translation>
+    </message>
+    <message>
+        <source>RLE Start of right-to-left embedding</source>
+        <translation>RLE Début d’enchâssement droite à gauche</translation>
+    </message>
+    <message>
+        <source>LRO Start of left-to-right override</source>
+        <translation>LRO Début de forçage gauche à droite</translation>
+    </message>
+    <message>
+        <source>RLO Start of right-to-left override</source>
+        <translation>RLO Début de forçage droite à gauche</translation>
+    </message>
+    <message>
+        <source>PDF Pop directional formatting</source>
+        <translation>PDF Fin de formatage directionnel</translation>
+    </message>
+    <message>
+        <source>LRI Left-to-right isolate</source>
+        <translation>LRI Isolat gauche à droite</translation>
+    </message>
+    <message>
+        <source>RLI Right-to-left isolate</source>
+        <translation>RLI Isolat droite à gauche</translation>
+    </message>
+    <message>
+        <source>FSI First strong isolate</source>
+        <translation>FSI Isolat selon le premier caractère fort</translation>
+    </message>
+    <message>
+        <source>PDI Pop directional isolate</source>
+        <translation>PDI Fin d’isolat directionnel</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>

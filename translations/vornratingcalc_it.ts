@@ -56,6 +56,153 @@ Disinstallare la versione precedente prima di installare quella nuova?</translat
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as -t.</extracomment>
+        <translation>Manca il valore dopo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <extracomment>%1 is the option as typed, such as --json, given a value it does not take.</extracomment>
+        <translation>Valore inatteso dopo &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>&amp; marks the access key.</extracomment>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>Ri&amp;fai</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <extracomment>Text box menu; &amp; marks the access key, unique within the menu.</extracomment>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>Text box menu: deletes the selected text.</extracomment>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <extracomment>Text box menu.</extracomment>
+        <translation>Seleziona tutto</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The Control key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <extracomment>The Shift key&apos;s name as printed on keyboards sold for the language.</extracomment>
+        <translation>Maiusc</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <extracomment>Joins the keys of a shortcut: Ctrl+C.</extracomment>
+        <translation>+</translation>
+    </message>
+</context>
+<context>
+    <name>QUnicodeControlCharacterMenu</name>
+    <message>
+        <source>Insert Unicode control character</source>
+        <translation>Inserisci carattere di controllo Unicode</translation>
+    </message>
+    <message>
+        <source>LRM Left-to-right mark</source>
+        <translation>LRM Segno da sinistra a destra</translation>
+    </message>
+    <message>
+        <source>RLM Right-to-left mark</source>
+        <translation>RLM Segno da destra a sinistra</translation>
+    </message>
+    <message>
+        <source>ZWJ Zero width joiner</source>
+        <translation>ZWJ Unione a larghezza zero</translation>
+    </message>
+    <message>
+        <source>ZWNJ Zero width non-joiner</source>
+        <translation>ZWNJ Non unione a larghezza zero</translation>
+    </message>
+    <message>
+        <source>ZWSP Zero width space</source>
+        <translation>ZWSP Spazio a larghezza zero</translation>
+    </message>
+    <message>
+        <source>LRE Start of left-to-right embedding</source>
+        <translation>LRE Inizio incorporamento da sinistra a destra</translation>
+    </message>
+    <message>
+        <source>RLE Start of right-to-left embedding</source>
+        <translation>RLE Inizio incorporamento da destra a sinistra</translation>
+    </message>
+    <message>
+        <source>LRO Start of left-to-right override</source>
+        <translation>LRO Inizio forzatura da sinistra a destra</translation>
+    </message>
+    <message>
+        <source>RLO Start of right-to-left override</source>
+        <translation>RLO Inizio forzatura da destra a sinistra</translation>
+    </message>
+    <message>
+        <source>PDF Pop directional formatting</source>
+        <translation>PDF Fine formattazione direzionale</translation>
+    </message>
+    <message>
+        <source>LRI Left-to-right isolate</source>
+        <translation>LRI Isolamento da sinistra a destra</translation>
+    </message>
+    <message>
+        <source>RLI Right-to-left isolate</source>
+        <translation>RLI Isolamento da destra a sinistra</translation>
+    </message>
+    <message>
+        <source>FSI First strong isolate</source>
+        <translation>FSI Isolamento secondo il primo carattere forte</translation>
+    </message>
+    <message>
+        <source>PDI Pop directional isolate</source>
+        <translation>PDI Fine isolamento direzionale</translation>
+    </message>
+</context>
+<context>
     <name>WebPage</name>
     <message>
         <source>Work out each player&apos;s new rating after a win and after a loss from the ratings of both teams.</source>

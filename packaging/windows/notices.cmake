@@ -21,11 +21,9 @@ set(VRC_NOTICES_ARGS
     # Debian's packages of the C and C++ runtimes the link takes parts of.
     --debian-package mingw-w64-x86-64-dev
     --debian-package gcc-mingw-w64-x86-64-posix
-    --debian-package g++-mingw-w64-x86-64-posix)
-# Qt's own translations, which the program carries from the build machine's Qt of the
-# same version when it links translations/ (notices.py follows the resources linked in).
-list(APPEND VRC_NOTICES_ARGS --debian-package qt6-translations-l10n
-    # Our resources' files: pictures, icons and the compiled translations.
+    --debian-package g++-mingw-w64-x86-64-posix
+    # Our resources' files: pictures, icons and the compiled translations (notices.py
+    # follows the resources linked in).
     --own ${PROJECT_SOURCE_DIR})
 configure_file(relinking.txt.in relinking.txt @ONLY)
 add_custom_command(OUTPUT ${VRC_NOTICES_FILE}

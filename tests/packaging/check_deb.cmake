@@ -70,14 +70,17 @@ function(package_names relation out)
     set(${out} ${names} PARENT_SCOPE)
 endfunction()
 package_names("${depends}" names)
-# The fonts the windows name (Arabic's among them), and Qt's translations, which give its
-# own texts (the message box's buttons) in the user's language.
-foreach(needed fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n libqt6widgets6
-        libqt6gui6 libqt6core6 libc6)
+# The fonts the windows name (Arabic's among them).
+foreach(needed fonts-urw-base35 fonts-dejavu-core libqt6widgets6 libqt6gui6 libqt6core6 libc6)
     if(NOT needed IN_LIST names)
         fail("Depends lacks ${needed}: ${depends}")
     endif()
 endforeach()
+# Qt's texts that the program shows are in its own translations; Qt's catalogues are
+# GPL-licensed data the program must not need.
+if("qt6-translations-l10n" IN_LIST names)
+    fail("Depends names qt6-translations-l10n: ${depends}")
+endif()
 # The faces the windows name for Chinese and Japanese.
 package_names("${recommends}" names)
 foreach(needed fonts-noto-cjk fonts-wqy-microhei)

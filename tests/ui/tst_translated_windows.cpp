@@ -1,4 +1,5 @@
 #include "runtime/language.h"
+#include "runtime/user_feedback.h"
 #include "tests/ui/window_faces.h"
 #include "ui/about_window/about_window.h"
 #include "ui/rating_window/frm_vorn_rating.h"
@@ -13,13 +14,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextLayout>
+#include <QTimer>
 #include <QTranslator>
 #include <memory>
 
@@ -185,6 +190,62 @@ QString Clipped(const QPushButton *button) {
     return {};
 }
 
+// Answers for Qt's own contexts only where no other translator does (the one installed
+// last is asked first): a text Qt shows that the program's translation lacks comes out
+// marked, instead of quietly English.
+class MarksUntranslated final : public QTranslator {
+public:
+    static constexpr char16_t kMark = u'\u2047';
+
+    QString translate(const char *context, const char *sourceText, const char * /*disambiguation*/,
+                      int /*n*/) const override {
+        if (context == nullptr || context[0] != 'Q') {
+            return {};
+        }
+        return QString(kMark) + QString::fromUtf8(context) + QStringLiteral("::") +
+               QString::fromUtf8(sourceText);
+    }
+    [[nodiscard]] bool isEmpty() const override { return false; }
+};
+
+// The button of the message box the program shows, as it shows it.
+QString MessageBoxButton(QWidget *parent) {
+    QString text = QStringLiteral("(no message box)");
+    QTimer::singleShot(0, parent, [&text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box != nullptr) {
+            text = box->button(QMessageBox::Ok)->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    vrc::runtime::QtFeedback().Exclaim(parent, QStringLiteral("text"), QStringLiteral("title"));
+    return text;
+}
+
+// The entries of the menu a text box opens on the Menu key, and its direction.
+struct Menu {
+    QStringList entries;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+};
+
+Menu ContextMenu(QLineEdit *box) {
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, box->rect().center(),
+                            box->mapToGlobal(box->rect().center()));
+    QCoreApplication::sendEvent(box, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+        return {};
+    }
+    Menu shown{{}, menu->layoutDirection()};
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator()) {
+            shown.entries << action->text();
+        }
+    }
+    menu->close();
+    return shown;
+}
+
 const QStringList &Languages() {
     static const QStringList codes = [] {
         QStringList all{QString()}; // English, the program's own texts
@@ -209,17 +270,41 @@ class TestTranslatedWindows : public QObject {
 private slots:
     void everyLanguageIsCarried() { QCOMPARE(Languages().size(), 11); }
 
-    // The message box's buttons and the text boxes' menus speak the language too: Qt's
-    // own translation of it is where the program looks (on Windows, inside it).
+    // The message box's button and the text boxes' menu, with its keys, speak the
+    // language too: Qt asks for those texts under its own contexts, and the program's
+    // translation is the only one it carries.
     void qtSpeaksEachLanguage_data() { AddLanguageRows(); }
     void qtSpeaksEachLanguage() {
         QFETCH(QString, code);
         if (code.isEmpty()) {
             return;
         }
-        QTranslator qt;
-        QVERIFY2(qt.load(QStringLiteral("qtbase_") + code, vrc::runtime::QtTranslationsDirectory()),
-                 qPrintable(vrc::runtime::QtTranslationsDirectory()));
+        MarksUntranslated untranslated;
+        QCoreApplication::installTranslator(&untranslated);
+        const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&untranslated); });
+        const Windows windows(code);
+        QVERIFY(windows.made());
+
+        QStringList english;
+        const QString button = MessageBoxButton(windows.rating.get());
+        QVERIFY2(!button.startsWith(QLatin1Char('(')), qPrintable(button));
+        if (button.contains(MarksUntranslated::kMark)) {
+            english << button;
+        }
+        auto *box = windows.rating->findChild<QLineEdit *>(QStringLiteral("txtRold_1"));
+        QVERIFY(box != nullptr);
+        box->setText(QStringLiteral("1500"));
+        box->selectAll();
+        const Menu menu = ContextMenu(box);
+        // Undo, Redo, Cut, Copy, Paste, Delete, Select All.
+        QCOMPARE(menu.entries.size(), 7);
+        for (const QString &entry : menu.entries) {
+            if (entry.contains(MarksUntranslated::kMark)) {
+                english << entry;
+            }
+        }
+        QVERIFY2(english.isEmpty(), qPrintable(QStringLiteral("shown untranslated: ") +
+                                               english.join(QStringLiteral(" | "))));
     }
 
     void captionsFit_data() { AddLanguageRows(); }
