@@ -305,6 +305,7 @@ private slots:
         }
         QVERIFY2(english.isEmpty(), qPrintable(QStringLiteral("shown untranslated: ") +
                                                english.join(QStringLiteral(" | "))));
+        QCOMPARE(menu.direction, QLocale(code).textDirection());
     }
 
     void captionsFit_data() { AddLanguageRows(); }

@@ -1,6 +1,8 @@
 #include "ui/rating_window/entry_box.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QMenu>
 #include <limits>
 
 namespace vrc::ui {
@@ -26,6 +28,14 @@ void EntryBox::SetFocus() {
         kept_.reset();
         emit gotFocus();
     }
+}
+
+void EntryBox::contextMenuEvent(QContextMenuEvent *event) {
+    // Qt's menu takes the box's direction; its words read as the window's do.
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setLayoutDirection(window()->layoutDirection());
+    menu->popup(event->globalPos());
 }
 
 EntryBox::Selection EntryBox::currentSelection() const {
