@@ -188,6 +188,11 @@ As opções próprias do Qt, como -platform e -style, também são aceitas.
 %1 descreve as teclas, as mensagens e a regra.
 </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A complaint led by where it arose: %1 is the program&apos;s name, or a side and row (&quot;team row 2&quot;); %2 is the message.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>vrc::engine::RefusalMessages</name>

@@ -186,6 +186,11 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.
 计算规则请参阅 %1 上的 README。
 </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A complaint led by where it arose: %1 is the program&apos;s name, or a side and row (&quot;team row 2&quot;); %2 is the message.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>vrc::engine::RefusalMessages</name>
