@@ -72,7 +72,8 @@ QString HelpText() {
            FurtherHelp();
 }
 
-// Our options and Qt's, as the parser knows them.
+// Our options and Qt's, as the parser knows them: ours first, in the order ReadCommandLine
+// takes them.
 QList<QCommandLineOption> Options() {
     QList<QCommandLineOption> options{
         QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}),

@@ -66,8 +66,10 @@ bool WriteToConsole(const QString &text, bool complaint) {
                        MB_OK | icon) != 0;
 }
 
+// The bare name: in cmd and PowerShell it finds the console companion (.com) first, which
+// the shell waits for.
 QString CommandName() {
-    return QString::fromLatin1(identity::kCommandName) + QStringLiteral(".exe");
+    return QString::fromLatin1(identity::kCommandName);
 }
 
 // Windows has no manual pages: the About window and the README stand in for one.

@@ -20,11 +20,7 @@ enum class Match {
     Pattern, // a regular expression matching the whole output
 };
 
-#ifdef Q_OS_WIN
-const QString kCommand = QStringLiteral("VornRatingCalc.exe");
-#else
 const QString kCommand = QString::fromLatin1(vrc::identity::kCommandName);
-#endif
 
 // Standard error of a refused command line.
 QString Usage(const QString &problem) {
@@ -232,7 +228,7 @@ void TestCommandLine::program_data() {
     // Help and version, and output that cannot be written.
 #ifdef Q_OS_WIN
     // Windows has no manual page; its users ask for help with /?.
-    const QString help = QStringLiteral(R"(Usage: VornRatingCalc\.exe \[OPTION\]\.\.\.\n(.*\n)*)"
+    const QString help = QStringLiteral(R"(Usage: VornRatingCalc \[OPTION\]\.\.\.\n(.*\n)*)"
                                         R"(.*shows the About window; the README at\n)"
                                         R"(.* has the keys, the messages and the rule\.\n)");
     row("/?", {"/?"}, help, "", 0, Match::Pattern);
