@@ -56,6 +56,9 @@ status 0" ""
 check "glued values" C.UTF-8 "-t500 -o600" "$heading
 $row
 status 0" ""
+check "long options" C.UTF-8 "--team 500 --opponent 600" "$heading
+$row
+status 0" ""
 check "long options with =" C.UTF-8 "--team=500 --opponent=600" "$heading
 $row
 status 0" ""
