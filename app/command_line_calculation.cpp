@@ -27,7 +27,7 @@ CalculationAnswer Refused(const engine::Refusal &refusal) {
                       : QCoreApplication::translate("vrc::app::CommandLine", "opponent row %1"))
                     .arg(refusal.row + 1);
     }
-    return {true, QStringLiteral("%1: %2\n").arg(where, refusal.message)};
+    return {true, PlaceAndMessage(where, refusal.message) + u'\n'};
 }
 
 // Terminal columns a character takes: two for East Asian wide and full-width ones, none
@@ -55,8 +55,11 @@ int DisplayWidth(const QString &text) {
 }
 
 // The window's column headings over right-aligned numbers, two blanks apart. Each
-// column is as wide on a terminal as its heading or its widest number.
-QString Table(const engine::AcceptedRatings &accepted, const engine::TeamRatings &rows) {
+// column is as wide on a terminal as its heading or its widest number. Right to left,
+// each cell is isolated: the headings would otherwise be one right-to-left run, shown in
+// the reverse order of the numbers' columns.
+QString Table(const engine::AcceptedRatings &accepted, const engine::TeamRatings &rows,
+              Qt::LayoutDirection direction) {
     const QStringList headings{QCoreApplication::translate("vrc::app::CommandLine", "Player"),
                                QCoreApplication::translate("vrc::ui::FrmVornRating", "Old Ratings"),
                                QCoreApplication::translate("vrc::ui::FrmVornRating", "You Win"),
@@ -86,7 +89,8 @@ QString Table(const engine::AcceptedRatings &accepted, const engine::TeamRatings
         QStringList padded;
         for (std::size_t column = 0; column < widths.size(); ++column) {
             const QString &cell = line.at(static_cast<qsizetype>(column));
-            padded << QString(widths.at(column) - DisplayWidth(cell), u' ') + cell;
+            padded << QString(widths.at(column) - DisplayWidth(cell), u' ') +
+                          (direction == Qt::RightToLeft ? Isolated(cell) : cell);
         }
         table += padded.join(QStringLiteral("  ")) + u'\n';
     }
@@ -116,7 +120,7 @@ QString Json(const engine::AcceptedRatings &accepted, const engine::RatingResult
 } // namespace
 
 CalculationAnswer Calculate(const engine::RatingEntrySet &entries, ResultFormat format,
-                            const QLocale &locale) {
+                            const QLocale &locale, Qt::LayoutDirection direction) {
     const engine::CalculationOutcome outcome = engine::CalculateEntries(entries, locale);
     if (const auto *refusal = std::get_if<engine::Refusal>(&outcome)) {
         return Refused(*refusal);
@@ -124,7 +128,17 @@ CalculationAnswer Calculate(const engine::RatingEntrySet &entries, ResultFormat 
     const auto &calculation = std::get<engine::Calculation>(outcome);
     return {false, format == ResultFormat::Json
                        ? Json(calculation.accepted, calculation.result, calculation.rows)
-                       : Table(calculation.accepted, calculation.rows)};
+                       : Table(calculation.accepted, calculation.rows, direction)};
+}
+
+QString PlaceAndMessage(const QString &place, const QString &message) {
+    //: A complaint led by where it arose: %1 is the program's name, or a side and row
+    //: ("team row 2"); %2 is the message.
+    return QCoreApplication::translate("vrc::app::CommandLine", "%1: %2").arg(place, message);
+}
+
+QString Isolated(const QString &text) {
+    return QChar(0x2068) + text + QChar(0x2069);
 }
 
 } // namespace vrc::app

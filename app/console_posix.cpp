@@ -6,6 +6,14 @@
 
 namespace vrc::app {
 
+QStringList ProgramArguments(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
 bool WriteToConsole(const QString &text, bool complaint) {
     std::FILE *stream = complaint ? stderr : stdout;
     std::fputs(text.toLocal8Bit().constData(), stream);

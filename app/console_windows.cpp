@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <vrc_version.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace vrc::app {
 
@@ -33,6 +35,23 @@ bool Usable(HANDLE handle) {
 
 } // namespace
 
+QStringList ProgramArguments(int argc, char *argv[]) {
+    int count = 0;
+    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    QStringList arguments;
+    if (wide == nullptr) {
+        for (int i = 0; i < argc; ++i) {
+            arguments << QString::fromLocal8Bit(argv[i]);
+        }
+        return arguments;
+    }
+    for (int i = 0; i < count; ++i) {
+        arguments << QString::fromWCharArray(wide[i]);
+    }
+    LocalFree(wide);
+    return arguments;
+}
+
 bool WriteToConsole(const QString &text, bool complaint) {
     const DWORD which = complaint ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
     HANDLE handle = GetStdHandle(which);
@@ -47,8 +66,10 @@ bool WriteToConsole(const QString &text, bool complaint) {
                        MB_OK | icon) != 0;
 }
 
+// The bare name: in cmd and PowerShell it finds the console companion (.com) first, which
+// the shell waits for.
 QString CommandName() {
-    return QString::fromLatin1(identity::kCommandName) + QStringLiteral(".exe");
+    return QString::fromLatin1(identity::kCommandName);
 }
 
 // Windows has no manual pages: the About window and the README stand in for one.

@@ -30,7 +30,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6
 if [ "$mode" = test ]; then
     packages+=(libbenchmark-dev clang libclang-rt-14-dev binutils-mingw-w64-x86-64
         desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils openbox lintian
-        man-db groff-base dbus-daemon at-spi2-core python3-pyatspi fonts-noto-cjk fonts-wqy-microhei)
+        man-db groff-base dbus-daemon at-spi2-core python3-pyatspi fonts-noto-cjk fonts-wqy-microhei
+        libfribidi-bin)
 fi
 if [ "$mode" = windows ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev

@@ -3,11 +3,12 @@
 tools/windows-qt.sh built: our licence, Qt's, how to relink against a changed Qt,
 and the notice of every bundled or runtime component the link took in.
 
-    python3 tools/notices.py --qt-notices DIR [--qt-prefix DIR] --linked FILE
+    python3 tools/notices.py --qt-notices DIR [--qt-prefix DIR] --linked FILE [--linked FILE ...]
         [--embedded FILE ...] [--debian-package PKG ...] [--component-file FILE ...]
         [--own DIR ...] --program NAME [--licence FILE] --relinking FILE --out FILE
 
---linked is the linker's list of what it took: `ld --trace` output, or its -Map file.
+--linked is the linker's list of what it took: `ld --trace` output, or its -Map file; one
+for each program shipped together (the program and its console companion).
 A resource object of ours it names (rcc's qrc_NAME.cpp, built by qt_add_resources) is
 followed to the files that resource embeds (our compiled translations among them), which
 no link map shows; --embedded names more such files. Every file named any of these ways must
@@ -396,7 +397,7 @@ def main(argv):
     parser.add_argument("--qt-notices", required=True)
     parser.add_argument("--qt-prefix", help="Qt's install prefix; by default the folder two "
                         "levels above --qt-notices, where tools/windows-qt.sh keeps them")
-    parser.add_argument("--linked", required=True)
+    parser.add_argument("--linked", action="append", required=True)
     parser.add_argument("--embedded", action="append", default=[],
                         help="a file compiled into the program that no resource lists")
     parser.add_argument("--debian-package", action="append", default=[])
@@ -416,7 +417,7 @@ def main(argv):
     try:
         notices_dir = os.path.realpath(args.qt_notices)
         prefix = os.path.realpath(args.qt_prefix or os.path.join(notices_dir, "..", ".."))
-        linked = read_linked(args.linked, os.getcwd())
+        linked = set().union(*(read_linked(path, os.getcwd()) for path in args.linked))
         own = [os.path.realpath(d) + os.sep for d in args.own]
         others = [debian_package(p) for p in args.debian_package]
         others += [component_file(p) for p in args.component_file]

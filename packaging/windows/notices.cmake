@@ -12,11 +12,15 @@ if(NOT EXISTS ${VRC_QT_NOTICES}/object-sources.txt.gz)
 endif()
 
 target_link_options(VornRatingCalc PRIVATE -Wl,-Map=${VRC_LINK_MAP})
+# The console companion ships beside it; what its link takes is noticed too.
+set(VRC_CONSOLE_LINK_MAP ${CMAKE_CURRENT_BINARY_DIR}/${VRC_COMMAND_NAME}-console.map)
+target_link_options(VornRatingCalcConsole PRIVATE -Wl,-Map=${VRC_CONSOLE_LINK_MAP})
 
 set(VRC_NOTICES_ARGS
     --qt-notices ${VRC_QT_NOTICES}
     --qt-prefix ${QT6_INSTALL_PREFIX}
     --linked ${VRC_LINK_MAP}
+    --linked ${VRC_CONSOLE_LINK_MAP}
     --own ${PROJECT_BINARY_DIR}
     # Debian's packages of the C and C++ runtimes the link takes parts of.
     --debian-package mingw-w64-x86-64-dev
@@ -30,10 +34,10 @@ add_custom_command(OUTPUT ${VRC_NOTICES_FILE}
     COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tools/notices.py ${VRC_NOTICES_ARGS}
         --program ${VRC_COMMAND_NAME} --licence ${PROJECT_SOURCE_DIR}/LICENSE
         --relinking ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt --out ${VRC_NOTICES_FILE}
-    DEPENDS VornRatingCalc ${PROJECT_SOURCE_DIR}/tools/notices.py ${PROJECT_SOURCE_DIR}/LICENSE
-        ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt
+    DEPENDS VornRatingCalc VornRatingCalcConsole ${PROJECT_SOURCE_DIR}/tools/notices.py
+        ${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_BINARY_DIR}/relinking.txt
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-    COMMENT "Writing the licence notices of what ${VRC_COMMAND_NAME}.exe links"
+    COMMENT "Writing the licence notices of what ${VRC_COMMAND_NAME}.exe and .com link"
     VERBATIM)
 add_custom_target(vrc_notices ALL DEPENDS ${VRC_NOTICES_FILE})
 install(FILES ${VRC_NOTICES_FILE} DESTINATION .)

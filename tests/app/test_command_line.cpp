@@ -6,6 +6,7 @@
 #include <QTest>
 #include <vrc_version.h>
 
+using vrc::app::AnswerCommandLine;
 using vrc::app::CommandLineAnswer;
 using vrc::app::ReadCommandLine;
 using Action = CommandLineAnswer::Action;
@@ -19,11 +20,7 @@ enum class Match {
     Pattern, // a regular expression matching the whole output
 };
 
-#ifdef Q_OS_WIN
-const QString kCommand = QStringLiteral("VornRatingCalc.exe");
-#else
 const QString kCommand = QString::fromLatin1(vrc::identity::kCommandName);
-#endif
 
 // Standard error of a refused command line.
 QString Usage(const QString &problem) {
@@ -53,6 +50,10 @@ class TestCommandLine : public QObject {
 private slots:
     void program_data();
     void program();
+#ifndef Q_OS_WIN
+    void bidiTerminal_data();
+    void bidiTerminal();
+#endif
 
     void answers_data() {
         QTest::addColumn<QStringList>("arguments");
@@ -96,6 +97,13 @@ private slots:
             << QStringList{"-platform"} << Action::Refuse << "'-platform'";
         QTest::newRow("value given to a flag")
             << QStringList{"--version=2"} << Action::Refuse << "'--version'";
+        // A short option's value may be glued to it; Qt's single-dash words stay Qt's.
+        QTest::newRow("Qt's -title is not -t itle")
+            << QStringList{"-title", "Ratings"} << Action::Run << "";
+        QTest::newRow("glued value after an unknown letter")
+            << QStringList{"-x500"} << Action::Refuse << "'-x500'";
+        QTest::newRow("an option's value is not read as an option")
+            << QStringList{"-platform", "-t500"} << Action::Run << "";
     }
 
     void answers() {
@@ -104,7 +112,9 @@ private slots:
         QFETCH(QString, mentions);
         arguments.prepend(QStringLiteral("/usr/bin/vornratingcalc"));
 
-        const CommandLineAnswer answer = ReadCommandLine(arguments);
+        const vrc::app::CommandLineRequest request = ReadCommandLine(arguments);
+        QCOMPARE(request.AnswersWithoutWindow(), action != Action::Run);
+        const CommandLineAnswer answer = AnswerCommandLine(request);
         QCOMPARE(answer.action, action);
         QVERIFY2(answer.text.contains(mentions), qPrintable(answer.text));
         if (action == Action::Refuse) {
@@ -154,6 +164,19 @@ void TestCommandLine::program_data() {
         "", 0, Match::Json);
     row("long options, = and a blank", {"--team=500", "--opponent", "500"},
         kHeading + "     1          500      516       484\n", "", 0);
+    // Each way a getopt program takes an option's value.
+    const QString oneRow = kHeading + "     1          500      520       488\n";
+    row("-t500 -o600", {"-t500", "-o600"}, oneRow, "", 0);
+    row("-t 500 -o 600", {"-t", "500", "-o", "600"}, oneRow, "", 0);
+    row("--team 500 --opponent 600", {"--team", "500", "--opponent", "600"}, oneRow, "", 0);
+    row("--team=500 --opponent=600", {"--team=500", "--opponent=600"}, oneRow, "", 0);
+    row("--team=500 -o600", {"--team=500", "-o600"}, oneRow, "", 0);
+    row("glued negative rating", {"-t-100", "-o100"},
+        kHeading + "     1         -100      -76      -108\n", "", 0);
+    row("glued letters are a rating", {"-tabc", "-o500"}, "", Refused("team row 1", kNotNumeric),
+        1);
+    row("glued value after an unknown letter", {"-x500", "-o500"}, "",
+        Usage("unknown option '-x500'"), 2);
     row("an empty rating keeps its row empty",
         {"-t", "500", "-t", "", "-t", "600", "-o", "550", "-o", "650", "-o", "700"},
         kHeading + "     1          500      510       494\n"
@@ -205,7 +228,7 @@ void TestCommandLine::program_data() {
     // Help and version, and output that cannot be written.
 #ifdef Q_OS_WIN
     // Windows has no manual page; its users ask for help with /?.
-    const QString help = QStringLiteral(R"(Usage: VornRatingCalc\.exe \[OPTION\]\.\.\.\n(.*\n)*)"
+    const QString help = QStringLiteral(R"(Usage: VornRatingCalc \[OPTION\]\.\.\.\n(.*\n)*)"
                                         R"(.*shows the About window; the README at\n)"
                                         R"(.* has the keys, the messages and the rule\.\n)");
     row("/?", {"/?"}, help, "", 0, Match::Pattern);
@@ -257,6 +280,35 @@ void TestCommandLine::program_data() {
        "         1      -500        -500        -516\n"
        "         2     32000       32000       31984\n",
        "", 0);
+    // A typed minus sign, which Windows' ANSI code pages lack.
+    in("Japanese, a typed minus sign", "ja",
+       {"-t",
+        "\u2212"
+        "500",
+        "-o", "500"},
+       "プレイヤー  旧レート  勝った場合  負けた場合\n"
+       "         1      -500        -468        -501\n",
+       "", 0);
+    // French puts a space before a colon.
+    in("French refusal", "fr", {"-t", "abc", "-o", "500"}, "",
+       kCommand + " : équipe, ligne 1 : Vous devez saisir une valeur numérique pour la cote\n", 1);
+    // Right to left, each cell and each option name is isolated (U+2068 ... U+2069), and
+    // the columns are as wide as before: isolates take no column.
+    in("Arabic table", "ar", {"-t", "500", "-t", "-1500", "-o", "600"},
+       "( *\u2068[^\u2068\u2069\n]+\u2069){4}\n"
+       " +\u20681\u2069 +\u2068500\u2069 +\u2068516\u2069 +\u2068500\u2069\n"
+       " +\u20682\u2069 +\u2068-1500\u2069 +\u2068-1484\u2069 +\u2068-1500\u2069\n",
+       "", 0, Match::Pattern);
+#ifndef Q_OS_WIN
+    in("Arabic help", "ar", {"--help"},
+       "(.*\n)*  \u2068-t, --team \\S+\u2069 +\\S.*\n(.*\n)*"
+       ".*\u2068-platform\u2069.*\n(.*\n)*",
+       "", 0, Match::Pattern);
+#endif
+    in("Arabic usage error", "ar", {"--bogus"}, "",
+       kCommand + ": خيار غير معروف '\u2068--bogus\u2069'\nجرّب '" + kCommand +
+           " \u2068--help\u2069' لمزيد من المعلومات.\n",
+       2);
     in("unknown language: English", "xx", {"-t", "abc", "-o", "500"}, "",
        Refused("team row 1", kNotNumeric), 1);
     for (const char *language : {"de", "ja", "ar"}) {
@@ -339,6 +391,111 @@ void TestCommandLine::program() {
     }
     QCOMPARE(program.exitCode(), status);
 }
+
+#ifndef Q_OS_WIN
+// Arabic output as a terminal that applies the bidirectional algorithm shows it, through
+// fribidi (package libfribidi-bin): where each character lands on the screen.
+void TestCommandLine::bidiTerminal_data() {
+    QTest::addColumn<QStringList>("arguments");
+    // For a table: each heading stands over its column (right edges alike). Otherwise the
+    // words that must show whole somewhere on the screen.
+    QTest::addColumn<QStringList>("whole");
+    QTest::newRow("Arabic table") << QStringList{"-t", "500", "-t", "-1500", "-o", "600"}
+                                  << QStringList{};
+    QTest::newRow("Arabic help") << QStringList{"--help"}
+                                 << QStringList{"-t, --team", "-o, --opponent",      "--json",
+                                                "-h, --help", "-v, --version",       "-platform",
+                                                "-style",     "-t 500 -t 600 -o 550"};
+}
+
+void TestCommandLine::bidiTerminal() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, whole);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("ar_EG.UTF-8"));
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("ar"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VRC_PROGRAM), arguments);
+    QVERIFY2(program.waitForFinished(60000), "the program did not end within 60 s");
+    QCOMPARE(program.exitCode(), 0);
+    const QByteArray printed = program.readAllStandardOutput();
+    QStringList logical = QString::fromUtf8(printed).split(u'\n');
+    logical.removeAll(QString());
+
+    // Each line comes back as the screen shows it, then the logical index of the
+    // character at each screen position.
+    QProcess fribidi;
+    fribidi.start(QStringLiteral("fribidi"), {"--nobreak", "--nopad", "--vtol"});
+    QVERIFY2(fribidi.waitForStarted(), "fribidi is needed (package libfribidi-bin)");
+    fribidi.write(printed);
+    fribidi.closeWriteChannel();
+    QVERIFY2(fribidi.waitForFinished(60000), "fribidi did not end within 60 s");
+    QStringList shown = QString::fromUtf8(fribidi.readAllStandardOutput()).split(u'\n');
+    shown.removeAll(QString());
+
+    if (!whole.isEmpty()) {
+        QString screen;
+        for (qsizetype i = 0; i + 1 < shown.size(); i += 2) {
+            screen += shown.at(i) + u'\n';
+        }
+        screen.remove(QRegularExpression(QStringLiteral("[\u2066-\u2069]")));
+        for (const QString &word : whole) {
+            QVERIFY2(screen.contains(word), qPrintable(word + " is not shown whole:\n" + screen));
+        }
+        return;
+    }
+
+    QCOMPARE(shown.size(), 2 * logical.size());
+    const auto columns = [](char32_t c) {
+        const QChar::Category category = QChar::category(c);
+        return category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
+                       category == QChar::Other_Format
+                   ? 0
+                   : 1;
+    };
+    QList<QList<int>> edges; // right edge on the screen of each cell, in logical order
+    for (qsizetype line = 0; line < logical.size(); ++line) {
+        const QList<uint> text = logical.at(line).toUcs4();
+        const QStringList order = shown.at(2 * line + 1).split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(order.size(), text.size());
+        QList<int> end(text.size());
+        int column = 0;
+        for (const QString &position : order) {
+            const int index = position.toInt();
+            column += columns(text.at(index));
+            end[index] = column;
+        }
+        // Cells are two or more blanks apart; a heading may hold one blank.
+        QList<int> cells;
+        int edge = -1;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const bool blank =
+                text.at(i) == u' ' && ((i + 1 < text.size() && text.at(i + 1) == u' ') ||
+                                       (i > 0 && text.at(i - 1) == u' ') || edge < 0);
+            if (blank) {
+                if (edge >= 0) {
+                    cells << edge;
+                    edge = -1;
+                }
+                continue;
+            }
+            edge = std::max(edge, end.at(i));
+        }
+        cells << edge;
+        edges << cells;
+    }
+    for (qsizetype line = 1; line < edges.size(); ++line) {
+        QVERIFY2(edges.at(line) == edges.constFirst(),
+                 qPrintable(QStringLiteral("columns end at %1 under headings ending at %2:\n%3")
+                                .arg(QDebug::toString(edges.at(line)),
+                                     QDebug::toString(edges.constFirst()), shown.join(u'\n'))));
+    }
+}
+#endif
 
 QTEST_APPLESS_MAIN(TestCommandLine)
 #include "test_command_line.moc"

@@ -1,7 +1,18 @@
 # Prints a Windows identity record back as text and checks the version record, the icon
 # and the application manifest in it: either a resource script (RC), compiled here with
 # the cross resource compiler, or a built program (EXE), read straight from its resource
-# section.
+# section. FILENAME names the executable the record is for: VornRatingCalc.exe (the
+# default), or the console companion VornRatingCalc.com, whose manifest asks for no
+# window settings.
+if(NOT FILENAME)
+    set(FILENAME VornRatingCalc.exe)
+endif()
+set(manifest_name Kestrix.VornRatingCalc)
+set(console FALSE)
+if(FILENAME MATCHES "\\.com$")
+    set(manifest_name Kestrix.VornRatingCalc.Console)
+    set(console TRUE)
+endif()
 set(needed WINDRES)
 if(NOT EXE)
     list(APPEND needed CPP)
@@ -17,7 +28,7 @@ if(EXE)
     set(compiled "${EXE}")
     set(format coff)
 else()
-    set(compiled "${WORK_DIR}/VornRatingCalc.res")
+    set(compiled "${WORK_DIR}/${FILENAME}.res")
     set(format res)
     execute_process(
         COMMAND "${WINDRES}" "--preprocessor=${CPP}" -i "${RC}" -O res -o "${compiled}"
@@ -60,7 +71,7 @@ expect("VALUE \"FileVersion\", \"${DISPLAY_VERSION}\"\n")
 expect("VALUE \"ProductVersion\", \"${DISPLAY_VERSION}\"\n")
 expect("VALUE \"ProductName\", \"VornRatingCalc\"\n")
 expect("VALUE \"InternalName\", \"VornRatingCalc\"\n")
-expect("VALUE \"OriginalFilename\", \"VornRatingCalc.exe\"\n")
+expect("VALUE \"OriginalFilename\", \"${FILENAME}\"\n")
 expect("VALUE \"Translation\", 0x409, 1200\n")
 foreach(free CompanyName FileDescription)
     if(NOT text MATCHES "VALUE \"${free}\", \"[^\"]+\"")
@@ -116,7 +127,7 @@ function(expect_element tag)
 endfunction()
 
 expect_element(assembly xmlns urn:schemas-microsoft-com:asm.v1 manifestVersion 1.0)
-expect_element(assemblyIdentity type win32 name Kestrix.VornRatingCalc
+expect_element(assemblyIdentity type win32 name ${manifest_name}
     version ${MANIFEST_VERSION} processorArchitecture amd64)
 expect_element(trustInfo xmlns urn:schemas-microsoft-com:asm.v3)
 expect_element(requestedExecutionLevel level asInvoker uiAccess false)
@@ -129,24 +140,31 @@ foreach(os
         8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a) # 10 and 11
     expect_element(supportedOS Id {${os}})
 endforeach()
-expect_element(application xmlns urn:schemas-microsoft-com:asm.v3)
-# Windows reads these two only in their own namespaces.
-foreach(setting
-        "dpiAware;2005;true/pm"
-        "dpiAwareness;2016;PerMonitorV2, PerMonitor")
-    list(GET setting 0 tag)
-    list(GET setting 1 year)
-    list(GET setting 2 value)
-    set(namespace "http://schemas.microsoft.com/SMI/${year}/WindowsSettings")
-    if(NOT manifest MATCHES "<${tag} xmlns=\"${namespace}\">${value}</${tag}>")
-        string(APPEND errors "  manifest: no <${tag}> of ${namespace} saying ${value}\n")
+if(console)
+    # It opens no window: no window settings, no common controls.
+    if(manifest MATCHES "<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">|<dependency>")
+        string(APPEND errors "  manifest: window settings or dependencies in a console's\n")
     endif()
-endforeach()
-string(REGEX MATCH "<dependentAssembly>[^/]*<assemblyIdentity[^>]*>" common_controls
-    "${manifest}")
-set(manifest "${common_controls}")
-expect_element(assemblyIdentity type win32 name Microsoft.Windows.Common-Controls
-    version 6.0.0.0 processorArchitecture * publicKeyToken 6595b64144ccf1df language *)
+else()
+    expect_element(application xmlns urn:schemas-microsoft-com:asm.v3)
+    # Windows reads these two only in their own namespaces.
+    foreach(setting
+            "dpiAware;2005;true/pm"
+            "dpiAwareness;2016;PerMonitorV2, PerMonitor")
+        list(GET setting 0 tag)
+        list(GET setting 1 year)
+        list(GET setting 2 value)
+        set(namespace "http://schemas.microsoft.com/SMI/${year}/WindowsSettings")
+        if(NOT manifest MATCHES "<${tag} xmlns=\"${namespace}\">${value}</${tag}>")
+            string(APPEND errors "  manifest: no <${tag}> of ${namespace} saying ${value}\n")
+        endif()
+    endforeach()
+    string(REGEX MATCH "<dependentAssembly>[^/]*<assemblyIdentity[^>]*>" common_controls
+        "${manifest}")
+    set(manifest "${common_controls}")
+    expect_element(assemblyIdentity type win32 name Microsoft.Windows.Common-Controls
+        version 6.0.0.0 processorArchitecture * publicKeyToken 6595b64144ccf1df language *)
+endif()
 
 if(errors)
     string(REGEX REPLACE "\n *0x[^\n]*" "" readable "${text}")

@@ -133,6 +133,17 @@ class Notices(unittest.TestCase):
                 self.assertEqual(result.returncode, 0, result.stderr)
                 self.assertEqual(set(result.stdout.splitlines()), expected)
 
+    def test_programs_shipped_together(self):
+        # The console companion's link counts as much as the program's.
+        companion = os.path.join(self.tmp.name, "companion.txt")
+        write(companion, f"own/companion.obj\n{self.runtime}/libc.a(x.o)\n")
+        result = self.run_notices("{qt}/libQt6BundledFt.a(bdf.c.obj)\n", "--linked", companion,
+                                  "--component-file", self.component, "--list")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(set(result.stdout.splitlines()),
+                         {"qt: qt6-base", "qt-attribution: ft", "qt-attribution: ft-bdf",
+                          "component: crt"})
+
     def test_refused_links(self):
         cases = [
             ("member Qt never compiled", "{qt}/libQt6Core.a(nothere.cpp.obj)\n",

@@ -109,8 +109,9 @@ EOF
 check_installed() {
     local listed
     listed=$(cd "$folder" 2>/dev/null && LC_ALL=C ls) || fail "no install folder $folder"
-    [ "$listed" = "$(printf '%s\n' Uninstall.exe VornRatingCalc-notices.txt VornRatingCalc.exe)" ] ||
-        fail "the install folder holds: $(echo "$listed" | paste -sd' '), not the program, its notices and its uninstaller"
+    [ "$listed" = "$(printf '%s\n' Uninstall.exe VornRatingCalc-notices.txt VornRatingCalc.com \
+        VornRatingCalc.exe)" ] ||
+        fail "the install folder holds: $(echo "$listed" | paste -sd' '), not the program, its console companion, its notices and its uninstaller"
     [ -f "$menu/VornRatingCalc.lnk" ] || fail "no Start-menu shortcut in $menu"
     check_entry
 }
@@ -165,6 +166,12 @@ echo "installed: program, notices, uninstaller, Start-menu shortcut, uninstall e
 
 step="starting the installed program"
 "$here/wine_startup.sh" "$folder/VornRatingCalc.exe" || fail "the installed program did not start as it should"
+settle
+
+step="typing the installed program's name in cmd"
+answer=$(cd "$folder" && "$wine_run" cmd /c "VornRatingCalc --version" 2>&1 | tr -d '\r') || true
+[ "$answer" = "VornRatingCalc $version" ] ||
+    fail "VornRatingCalc --version in the install folder answered '$answer'"
 settle
 
 step="installing over the first install"
