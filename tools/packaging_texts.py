@@ -24,8 +24,9 @@ import sys
 import xml.etree.ElementTree as ET
 
 DESKTOP_KEYS = ("Name", "GenericName", "Comment", "Keywords")
-# The metainfo elements a software centre shows in the user's language.
-METAINFO_ELEMENTS = ("name", "summary", "p")
+# The metainfo elements a software centre shows in the user's language. Its keywords are
+# the menu entry's, translated with them.
+METAINFO_ELEMENTS = ("name", "summary", "p", "caption")
 # NSIS's name for each language (its .nlf file and LANG_ constant).
 NSIS_LANGUAGES = {
     "ar": "Arabic", "de": "German", "es": "Spanish", "fr": "French", "it": "Italian",
@@ -35,6 +36,7 @@ NSIS_LANGUAGES = {
 COMMENTS = {
     "Keywords": "Words a menu search finds the program by, each followed by a semicolon.",
     "p": "A paragraph of the description a software centre shows.",
+    "caption": "A software centre shows it under a screenshot of the program.",
 }
 
 
@@ -90,6 +92,10 @@ def unescape_desktop(value):
 
 METAINFO_ELEMENT = re.compile(
     r"^([ \t]*)<(%s)>(.*?)</\2>[ \t]*$" % "|".join(METAINFO_ELEMENTS), re.S | re.M)
+
+
+METAINFO_KEYWORDS = re.compile(r"^([ \t]*)<keywords>\n(.*?)^[ \t]*</keywords>", re.S | re.M)
+METAINFO_KEYWORD = re.compile(r"<keyword>(.*?)</keyword>", re.S)
 
 
 def collapse(text):
@@ -260,7 +266,21 @@ def write_metainfo(args, tr):
                 lines.append(f'{indent}<{element} xml:lang="{code}">{value}</{element}>')
         return "\n".join(lines)
 
+    def keywords(m):
+        indent, inner = m.group(1), m.group(2)
+        english = [collapse(html.unescape(w)) for w in METAINFO_KEYWORD.findall(inner)]
+        lines = [m.group(0)[:m.group(0).rindex("</keywords>")].rstrip()]
+        for code in tr.languages:
+            value = tr.get(code, ["DesktopEntry"], "".join(w + ";" for w in english))
+            if value is not None:
+                for word in re.split(r"(?<!\\);", value):
+                    if collapse(word):
+                        word = html.escape(collapse(word.replace("\\;", ";")), quote=False)
+                        lines.append(f'{indent}  <keyword xml:lang="{code}">{word}</keyword>')
+        return "\n".join(lines) + f"\n{indent}</keywords>"
+
     text = METAINFO_ELEMENT.sub(translated, read(args.template))
+    text = METAINFO_KEYWORDS.sub(keywords, text)
     tr.check()
     write(args.out, text)
 
