@@ -88,6 +88,7 @@ const VrcTexts = (() => {
     const pageTexts = (version) => [
         ['meta[name="description"]', 'content', qsTranslate('WebPage',
             "Work out each player's new rating after a win and after a loss from the ratings of both teams.")],
+        ['title', '', `Kestrix ${qsTranslate('vrc::ui::AboutWindow', 'Vorn Rating Calculator')} - TQX`],
         ['h1 .product', '', qsTranslate('vrc::ui::AboutWindow', 'Vorn Rating Calculator')],
         ['.old', '', qsTranslate('vrc::ui::FrmVornRating', 'Old Ratings')],
         ['.team legend', '', qsTranslate('vrc::ui::FrmVornRating', 'Your Team')],
@@ -164,6 +165,9 @@ const VrcTexts = (() => {
             return parsed;
         }
         setLanguage(code);
+        // The name and description an installed page shows, in the same language.
+        document.querySelector('link[rel="manifest"]')
+            ?.setAttribute('href', `manifest-${code}.webmanifest`);
         root.classList.add('translating');
         const english = () => {
             setLanguage('en');
