@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace vrc::runtime {
@@ -12,29 +12,94 @@ namespace {
 constexpr char kProgramTranslations[] = ":/translations";
 constexpr char kFilePrefix[] = "vornratingcalc_";
 
+QString &Installed() {
+    static QString code;
+    return code;
+}
+
+// A language tag's parts, lower case: "zh-Hant-TW", "pt_PT", "de_DE.UTF-8@euro".
+struct Tag {
+    QString language;
+    QString script;
+    QString region;
+};
+
+Tag Split(const QString &tag) {
+    Tag parts;
+    const QString plain = tag.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    const QStringList subtags = plain.toLower().split(QRegularExpression(QStringLiteral("[-_]")));
+    parts.language = subtags.value(0);
+    for (qsizetype i = 1; i < subtags.size(); ++i) {
+        const QString &subtag = subtags.at(i);
+        if (subtag.size() == 1) {
+            break; // an extension or private use: nothing about the script or region
+        }
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{3}$"));
+        if (subtag.size() == 4 && parts.script.isEmpty() && parts.region.isEmpty()) {
+            parts.script = subtag;
+        } else if ((subtag.size() == 2 || digits.match(subtag).hasMatch()) &&
+                   parts.region.isEmpty()) {
+            parts.region = subtag;
+        }
+    }
+    return parts;
+}
+
+// Who reads a regional translation beyond its own region: by script where the
+// language has more than one, and by the regions that write it the same way.
+struct Readers {
+    QStringList scripts;
+    QStringList regions;
+};
+
+Readers ReadersOf(const QString &code) {
+    if (code == QLatin1String("zh_CN")) {
+        // Simplified Chinese; Taiwan, Hong Kong and Macau write traditional Chinese.
+        return {{QStringLiteral("hans")}, {QStringLiteral("sg"), QStringLiteral("my")}};
+    }
+    // Brazilian Portuguese is read in Brazil alone.
+    return {};
+}
+
 } // namespace
 
 QString ChooseLanguage(const QStringList &uiLanguages, const QStringList &available) {
+    QStringList refused; // languages whose regional translation a reader turned down
     for (const QString &tag : uiLanguages) {
-        // QLocale fills in what a short tag leaves out: "zh" is zh_CN, "pt" pt_BR.
-        const QLocale locale(tag);
-        if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage) {
-            continue;
-        }
-        if (locale.language() == QLocale::English) {
+        const Tag parts = Split(tag);
+        if (parts.language == QLatin1String("en")) {
             return {};
         }
-        QString language = QLocale::languageToCode(locale.language());
-        QString regional =
-            language + QLatin1Char('_') + QLocale::territoryToCode(locale.territory());
-        if (available.contains(regional)) {
-            return regional;
-        }
-        if (available.contains(language)) {
-            return language;
+        for (const QString &code : available) {
+            const QString language = code.section(QLatin1Char('_'), 0, 0).toLower();
+            if (language != parts.language) {
+                continue;
+            }
+            const QString region = code.section(QLatin1Char('_'), 1).toLower();
+            if (region.isEmpty()) {
+                return code;
+            }
+            const Readers readers = ReadersOf(code);
+            bool reads = false;
+            if (!parts.script.isEmpty() && !readers.scripts.isEmpty()) {
+                reads = readers.scripts.contains(parts.script);
+            } else if (!parts.region.isEmpty()) {
+                reads = parts.region == region || readers.regions.contains(parts.region);
+            } else {
+                // A bare language reads it, unless the reader refused its region already.
+                reads = !refused.contains(language);
+            }
+            if (reads) {
+                return code;
+            }
+            refused << language;
         }
     }
     return {};
+}
+
+QString InstalledLanguage() {
+    return Installed();
 }
 
 QStringList AvailableLanguages() {
@@ -50,7 +115,7 @@ QStringList AvailableLanguages() {
 }
 
 QString InstallTranslations() {
-    QString code = ChooseLanguage(QLocale::system().uiLanguages(), AvailableLanguages());
+    QString code = ChooseLanguage(UserLanguages(), AvailableLanguages());
     if (code.isEmpty()) {
         return code;
     }
@@ -61,6 +126,7 @@ QString InstallTranslations() {
         return {};
     }
     QCoreApplication::installTranslator(own);
+    Installed() = code;
     return code;
 }
 

@@ -54,6 +54,16 @@ Do you want to uninstall the old version before installing the new one?</source>
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>تتحدد النقاط المعرّضة للربح أو الخسارة بالفرق بين متوسطي تقييم الفريقين، وتُقسَّم بالتساوي على لاعبي فريقك. لا يحتاج البرنامج إلى شبكة، ولا يحتفظ بأي ملفات، ولا يتذكر شيئًا بين مرة تشغيل وأخرى.</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>تقييم كل لاعب في الفريق بعد الفوز وبعد الخسارة</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>نافذة «حول» التي تظهر عند بدء التشغيل</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

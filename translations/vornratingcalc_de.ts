@@ -54,6 +54,16 @@ Möchten Sie die alte Version deinstallieren, bevor die neue installiert wird?</
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>Die Punkte, um die es geht, ergeben sich aus dem Unterschied zwischen den durchschnittlichen Wertungen der beiden Teams und werden gleichmäßig auf die Spieler Ihres Teams verteilt. Das Programm braucht kein Netzwerk, legt keine Dateien an und merkt sich nichts von einem Start zum nächsten.</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Wertungen nach einem Sieg und nach einer Niederlage für jeden Spieler des Teams</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Das Info-Fenster beim Programmstart</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

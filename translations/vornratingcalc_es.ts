@@ -54,6 +54,16 @@ Do you want to uninstall the old version before installing the new one?</source>
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>Los puntos en juego se derivan de la diferencia entre las puntuaciones medias de los dos equipos y se reparten a partes iguales entre los jugadores de su equipo. El programa no necesita red, no guarda archivos y no recuerda nada de una ejecución a otra.</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Puntuaciones tras una victoria y tras una derrota para cada jugador del equipo</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>La ventana Acerca de que se muestra al iniciar</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

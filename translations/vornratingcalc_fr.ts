@@ -54,6 +54,16 @@ Voulez-vous désinstaller l’ancienne version avant d’installer la nouvelle 
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>Les points en jeu découlent de l’écart entre les cotes moyennes des deux équipes et sont répartis à parts égales entre les joueurs de votre équipe. Le programme n’a besoin d’aucun réseau, ne conserve aucun fichier et ne retient rien d’une exécution à l’autre.</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Les cotes de chaque joueur de l’équipe après une victoire et après une défaite</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>La fenêtre À propos affichée au démarrage</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

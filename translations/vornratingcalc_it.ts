@@ -54,6 +54,16 @@ Disinstallare la versione precedente prima di installare quella nuova?</translat
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>I punti in palio derivano dalla differenza tra i punteggi medi delle due squadre e sono divisi in parti uguali tra i giocatori della tua squadra. Il programma non ha bisogno della rete, non conserva file e non ricorda nulla da un avvio all’altro.</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Punteggi dopo una vittoria e dopo una sconfitta per ogni giocatore della squadra</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>La finestra Informazioni mostrata all’avvio</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

@@ -54,6 +54,16 @@ Do you want to uninstall the old version before installing the new one?</source>
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>懸かっているポイントは両チームの平均レーティングの差で決まり、自チームのプレイヤーに均等に分配されます。このプログラムはネットワークを必要とせず、ファイルを保存せず、実行の間に何も記憶しません。</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>チームの各プレイヤーの勝った場合と負けた場合のレーティング</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>起動時に表示されるバージョン情報ウィンドウ</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

@@ -54,6 +54,16 @@ Czy odinstalować starą wersję przed zainstalowaniem nowej?</translation>
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>Stawka punktowa wynika z różnicy między średnimi rankingami obu drużyn i jest dzielona po równo między graczy Twojej drużyny. Program nie potrzebuje sieci, nie zapisuje plików i niczego nie pamięta między uruchomieniami.</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Ranking każdego gracza drużyny po wygranej i po przegranej</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Okno O programie wyświetlane przy uruchomieniu</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

@@ -54,6 +54,16 @@ Deseja desinstalar a versão anterior antes de instalar a nova?</translation>
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>Os pontos em jogo resultam da diferença entre as pontuações médias dos dois times e são divididos igualmente entre os jogadores do seu time. O programa não precisa de rede, não guarda arquivos e não se lembra de nada de uma execução para outra.</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Pontuações após uma vitória e após uma derrota para cada jogador do time</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>A janela Sobre exibida ao iniciar</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

@@ -54,6 +54,16 @@ Do you want to uninstall the old version before installing the new one?</source>
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>Количество очков на кону зависит от разницы средних рейтингов двух команд и делится поровну между игроками вашей команды. Программе не нужна сеть, она не хранит файлов и ничего не запоминает между запусками.</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Рейтинг каждого игрока команды после победы и после поражения</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>Окно «О программе», которое открывается при запуске</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

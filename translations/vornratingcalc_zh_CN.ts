@@ -54,6 +54,16 @@ Do you want to uninstall the old version before installing the new one?</source>
             <extracomment>A paragraph of the description a software centre shows.</extracomment>
             <translation>比赛的得失分由两队平均积分之差决定，并在我方玩家之间平均分配。本程序无需网络，不保存任何文件，也不会在两次运行之间记住任何内容。</translation>
         </message>
+        <message>
+            <source>Ratings after a win and after a loss for each player of the team</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>队伍中每位玩家获胜和失利后的积分</translation>
+        </message>
+        <message>
+            <source>The About window shown at start-up</source>
+            <extracomment>A software centre shows it under a screenshot of the program.</extracomment>
+            <translation>启动时显示的“关于”窗口</translation>
+        </message>
     </context>
     <context>
         <name>QCommandLineParser</name>

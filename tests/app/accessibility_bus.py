@@ -35,6 +35,43 @@ SPOKEN = {
         "Calculate": "Berechnen",
         "Reset": "Leeren",
         "Exit": "Beenden",
+        "Help": "Hilfe",
+        "Your Team": "Ihr Team",
+        "Opponents": "Gegner",
+        "Old Ratings": "Alte Wertung",
+        "You Win": "Gewonnen",
+        "You Lose": "Verloren",
+        "A balance weighing your team against the opponents":
+            "Eine Waage, die Ihr Team gegen die Gegner abwägt",
+    },
+    # Read right to left: the windows are mirrored, and a row's reading starts on the right.
+    "ar": {
+        "Two teams on blocks as tall as their ratings": "فريقان على قاعدتين بارتفاع تقييمهما",
+        "Vorn Rating Calculator": "حاسبة تقييم Vorn",
+        "Version: Solvane 1.0": "الإصدار: Solvane 1.0",
+        "Written by the Kestrix tools team, 2026": "أعدّته جماعة Kestrix، 2026",
+        "Free software under the MIT licence: copy it and pass it on.":
+            "برنامج حر بترخيص MIT: انسخه ومرّره إلى غيرك.",
+        "Enter the rating of players on your team and the opponent team in the "
+        "labelled boxes.  Click the calculate button to determine the new ratings "
+        "for a win or a loss for each player on your team.":
+            "اكتب تقييمات لاعبي فريقك والفريق الخصم في المربعات المعنونة. انقر «احسب» "
+            "لمعرفة التقييم الجديد لكل لاعب في فريقك بعد الفوز أو الخسارة.",
+        "OK": "موافق",
+        "Your team, player %d rating": "فريقك، تقييم اللاعب %d",
+        "Opponent %d rating": "تقييم الخصم %d",
+        "Player %d rating after a win": "تقييم اللاعب %d بعد الفوز",
+        "Player %d rating after a loss": "تقييم اللاعب %d بعد الخسارة",
+        "Calculate": "احسب",
+        "Reset": "مسح",
+        "Help": "مساعدة",
+        "Exit": "خروج",
+        "Your Team": "فريقك",
+        "Opponents": "الخصوم",
+        "Old Ratings": "التقييم الحالي",
+        "You Win": "بعد الفوز",
+        "You Lose": "بعد الخسارة",
+        "A balance weighing your team against the opponents": "ميزان يزن فريقك مقابل الخصوم",
     },
 }.get(os.environ.get("VRC_SPOKEN_LANGUAGE", ""), {})
 
@@ -49,7 +86,7 @@ ABOUT_ORDER = [
     ("image", t("Two teams on blocks as tall as their ratings")),
     ("label", "Kestrix"),
     ("label", t("Vorn Rating Calculator")),
-    ("label", "Version: Solvane 1.0"),
+    ("label", t("Version: Solvane 1.0")),
     ("label", t("Written by the Kestrix tools team, 2026")),
     ("label", "vornratingcalc@example.org"),
     ("label", t("Free software under the MIT licence: copy it and pass it on.")),
@@ -57,8 +94,19 @@ ABOUT_ORDER = [
     ("label", t("Enter the rating of players on your team and the opponent team in the "
                 "labelled boxes.  Click the calculate button to determine the new ratings "
                 "for a win or a loss for each player on your team.")),
-    ("push button", "OK"),
+    ("push button", t("OK")),
 ]
+# The rating window in reading order, which is the same in every language: mirrored
+# on screen, a right-to-left window reads each row from the right.
+RATING_ORDER = (
+    [t("Old Ratings"), t("You Win"), t("You Lose"), "", t("Your Team")]
+    + [name for player in (1, 2, 3) for name in (
+        t("Your team, player %d rating", player), t("Player %d rating after a win", player),
+        t("Player %d rating after a loss", player))]
+    + ["", t("Opponents"), t("Opponent %d rating", 1),
+       t("A balance weighing your team against the opponents"),
+       t("Opponent %d rating", 2), t("Opponent %d rating", 3),
+       t("Calculate"), t("Reset"), t("Help"), t("Exit")])
 ENTRIES = {
     t("Your team, player %d rating", 1): "500",
     t("Your team, player %d rating", 2): "600",
@@ -128,7 +176,7 @@ def read_about():
     check(about.name == TITLE, "About window title: %r" % about.name)
     order = [(child.getRoleName(), child.name) for child in about]
     check(order == ABOUT_ORDER, "About window reading order: %r" % order)
-    press(about, "OK")
+    press(about, t("OK"))
     return True
 
 
@@ -146,6 +194,8 @@ def calculate():
     if rating not in entry_echoes:
         return False
     check(main.name == TITLE, "rating window title: %r" % main.name)
+    order = [child.name for child in main]
+    check(order == RATING_ORDER, "rating window reading order: %r" % order)
     for child in main:
         role = child.getRoleName()
         check(role == "separator" or child.name.strip(), "nameless %s" % role)

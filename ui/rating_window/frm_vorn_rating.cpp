@@ -1,8 +1,6 @@
 #include "ui/rating_window/frm_vorn_rating.h"
 
-#include "engine/entry_validation.h"
-#include "engine/rating_calculation.h"
-#include "engine/refusal_messages.h"
+#include "engine/calculation.h"
 #include "resource_paths.h"
 #include "runtime/command_button.h"
 #include "runtime/user_feedback.h"
@@ -18,6 +16,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPixmap>
 #include <QPointer>
@@ -243,37 +242,24 @@ void FrmVornRating::cmdCalculate_Click() {
         entries.team.at(row) = txtRold.at(row)->text();
         entries.opponents.at(row) = txtROpponent.at(row)->text();
     }
-    const engine::ValidationResult validation = engine::ValidateEntries(entries);
-    if (const auto *error = std::get_if<engine::EntryError>(&validation)) {
-        std::int16_t row = error->row;
-        std::int16_t group = error->group;
-        if (error->problem == engine::EntryProblem::OutOfRange) {
-            ReportOutOfRange(row, group);
-        } else {
-            ReportEntryError(row, group);
-        }
+    // Every row is formed before anything is erased, so a refusal (a result out of
+    // range among them) leaves the window exactly as it was.
+    const engine::CalculationOutcome outcome = engine::CalculateEntries(entries, QLocale());
+    if (const auto *refusal = std::get_if<engine::Refusal>(&outcome)) {
+        ReportRefusal(*refusal);
         return;
     }
-    const auto &accepted = std::get<engine::AcceptedRatings>(validation);
-    const engine::RatingResult result = engine::CalculateRatings(accepted);
-    // Every row is formed before anything is erased, so a result out of
-    // range leaves the window exactly as it was.
-    const auto ratings = engine::NewTeamRatings(accepted, result);
-    if (const auto *overflow = std::get_if<engine::RatingOverflow>(&ratings)) {
-        ReportNewRatingOutOfRange(overflow->row);
-        return;
-    }
+    const auto &calculation = std::get<engine::Calculation>(outcome);
     for (std::size_t row = 0; row < engine::kRows; ++row) {
         picRwin.at(row)->Cls();
         picRlose.at(row)->Cls();
     }
     resultsFrom_.fill(std::nullopt);
-    const auto &rows = std::get<engine::TeamRatings>(ratings);
     for (std::size_t row = 0; row < engine::kRows; ++row) {
-        if (const auto &newRatings = rows.at(row)) {
+        if (const auto &newRatings = calculation.rows.at(row)) {
             picRwin.at(row)->Print(newRatings->afterWin);
             picRlose.at(row)->Print(newRatings->afterLoss);
-            resultsFrom_.at(row) = accepted.team.at(row);
+            resultsFrom_.at(row) = calculation.accepted.team.at(row);
         }
     }
 }
@@ -341,28 +327,9 @@ QString FrmVornRating::AllResults() const {
     return lines;
 }
 
-void FrmVornRating::ReportEntryError(std::int16_t &row, std::int16_t &group) {
-    const bool groupEmpty = row == engine::kRowNoRating;
-    const QString message = engine::EntryErrorMessage(
-        groupEmpty ? engine::EntryProblem::NoRating : engine::EntryProblem::NotNumeric);
-    if (!Alert(message)) {
-        return;
-    }
-    if (groupEmpty) {
-        row = 0;
-    }
-    EntryBoxOf(row, group)->SetFocus();
-}
-
-void FrmVornRating::ReportOutOfRange(std::int16_t row, std::int16_t group) {
-    if (Alert(engine::EntryErrorMessage(engine::EntryProblem::OutOfRange))) {
-        EntryBoxOf(row, group)->SetFocus();
-    }
-}
-
-void FrmVornRating::ReportNewRatingOutOfRange(int row) {
-    if (Alert(engine::NewRatingOutOfRangeMessage())) {
-        txtRold.at(static_cast<std::size_t>(row))->SetFocus();
+void FrmVornRating::ReportRefusal(const engine::Refusal &refusal) {
+    if (Alert(refusal.message)) {
+        EntryBoxOf(static_cast<std::int16_t>(refusal.row), refusal.group)->SetFocus();
     }
 }
 

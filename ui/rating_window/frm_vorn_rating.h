@@ -8,6 +8,10 @@
 #include <functional>
 #include <optional>
 
+namespace vrc::engine {
+struct Refusal;
+} // namespace vrc::engine
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -57,9 +61,9 @@ private:
     // first, so that a paste into a spreadsheet fills three columns.
     [[nodiscard]] QString AllResults() const;
 
-    void ReportEntryError(std::int16_t &row, std::int16_t &group);
-    void ReportOutOfRange(std::int16_t row, std::int16_t group);
-    void ReportNewRatingOutOfRange(int row);
+    // The message, then the caret in the box to fix (for a side without a rating, its
+    // top box).
+    void ReportRefusal(const engine::Refusal &refusal);
     // The beep and the message box; false when the window went away meanwhile.
     [[nodiscard]] bool Alert(const QString &message);
     // Becomes the active window again once a window over it has closed.

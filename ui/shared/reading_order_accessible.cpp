@@ -22,12 +22,18 @@ QList<QWidget *> ReadingOrderAccessible::listedChildren() const {
         }
         listed.append(control);
     }
-    // Stable, so controls at the very same place keep their stacking order.
-    std::stable_sort(listed.begin(), listed.end(), [](const QWidget *a, const QWidget *b) {
-        const QPoint pa = a->geometry().topLeft();
-        const QPoint pb = b->geometry().topLeft();
-        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
-    });
+    // Stable, so controls at the very same place keep their stacking order. A row reads
+    // from the side its lines start on: the right one in a mirrored window.
+    const bool rightToLeft = widget()->isRightToLeft();
+    std::stable_sort(listed.begin(), listed.end(),
+                     [rightToLeft](const QWidget *a, const QWidget *b) {
+                         const QRect ra = a->geometry();
+                         const QRect rb = b->geometry();
+                         if (ra.top() != rb.top()) {
+                             return ra.top() < rb.top();
+                         }
+                         return rightToLeft ? ra.right() > rb.right() : ra.left() < rb.left();
+                     });
     return listed;
 }
 

@@ -6,8 +6,9 @@
 namespace vrc::ui {
 
 // A window as a screen reader meets it: with a role of its own, and with its
-// controls listed as they are read on screen, top to bottom and then left to
-// right, whatever their stacking. Decoration rules are left out.
+// controls listed as they are read on screen, top to bottom and then in the
+// window's direction (right to left in a mirrored one), whatever their stacking.
+// Decoration rules are left out.
 class ReadingOrderAccessible : public QAccessibleWidget {
 public:
     ReadingOrderAccessible(QWidget *window, QAccessible::Role role);

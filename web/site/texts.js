@@ -9,32 +9,63 @@ const VrcTexts = (() => {
     // Stamped by the site's assembly: the languages that have a translation.
     const translated = '@LANGUAGES@'.split(' ').filter((code) => /^[a-z]+(_[A-Z]+)?$/.test(code));
     const rightToLeft = ['ar', 'fa', 'he', 'ur'];
-    // Regional variants that read the regional translation's script: the Chinese
-    // translation is simplified Chinese.
-    const readers = { zh_CN: ['hans', 'sg', 'my'] };
+    // Who reads a regional translation beyond its own region: by script where the
+    // language has more than one, and by the regions that write it the same way.
+    // Simplified Chinese; Taiwan, Hong Kong and Macau write traditional Chinese.
+    // Brazilian Portuguese is read in Brazil alone.
+    const readers = { zh_CN: { scripts: ['hans'], regions: ['sg', 'my'] } };
 
-    // The translation that one language tag (en-US, pt-BR, zh-Hans-SG) reads, or ''.
-    function match(tag) {
-        const [language, ...subtags] = String(tag).toLowerCase().replace(/_/g, '-').split('-');
-        if (language === 'en') {
-            return 'en';
-        }
-        return translated.find((code) => {
-            const [codeLanguage, region] = code.toLowerCase().split('_');
-            if (codeLanguage !== language || !region || subtags.length === 0) {
-                return codeLanguage === language;
+    // A language tag's parts, lower case: "zh-Hant-TW", "pt_PT", "de_DE.UTF-8@euro".
+    function split(tag) {
+        const [language = '', ...subtags] =
+            String(tag).split(/[.@]/)[0].toLowerCase().split(/[-_]/);
+        const parts = { language, script: '', region: '' };
+        for (const subtag of subtags) {
+            if (subtag.length === 1) {
+                break; // an extension or private use: nothing about the script or region
             }
-            // Brazilian Portuguese is not European Portuguese, nor traditional Chinese simplified.
-            return subtags.some((subtag) => subtag === region || readers[code]?.includes(subtag));
-        }) ?? '';
+            if (subtag.length === 4 && !parts.script && !parts.region) {
+                parts.script = subtag;
+            } else if ((subtag.length === 2 || /^[0-9]{3}$/.test(subtag)) && !parts.region) {
+                parts.region = subtag;
+            }
+        }
+        return parts;
     }
 
-    // The first of the reader's languages that has a translation; English otherwise.
+    // The first of the reader's languages that has a translation; English otherwise, and
+    // for a reader who puts English first. A regional translation is refused to readers of
+    // its language elsewhere (pt-PT, zh-TW), and then to a bare tag of that language
+    // later in the list (browsers send "zh-TW, zh"). The desktop program and the
+    // installer choose by the same rules.
     function choose(tags) {
+        const refused = new Set();
         for (const tag of tags ?? []) {
-            const code = match(tag);
-            if (code) {
-                return code;
+            const parts = split(tag);
+            if (parts.language === 'en') {
+                return 'en';
+            }
+            for (const code of translated) {
+                const [language, region = ''] = code.toLowerCase().split('_');
+                if (language !== parts.language) {
+                    continue;
+                }
+                if (!region) {
+                    return code;
+                }
+                const { scripts = [], regions = [] } = readers[code] ?? {};
+                let reads;
+                if (parts.script && scripts.length > 0) {
+                    reads = scripts.includes(parts.script);
+                } else if (parts.region) {
+                    reads = parts.region === region || regions.includes(parts.region);
+                } else {
+                    reads = !refused.has(language);
+                }
+                if (reads) {
+                    return code;
+                }
+                refused.add(language);
             }
         }
         return 'en';
@@ -57,6 +88,7 @@ const VrcTexts = (() => {
     const pageTexts = (version) => [
         ['meta[name="description"]', 'content', qsTranslate('WebPage',
             "Work out each player's new rating after a win and after a loss from the ratings of both teams.")],
+        ['title', '', `Kestrix ${qsTranslate('vrc::ui::AboutWindow', 'Vorn Rating Calculator')} - TQX`],
         ['h1 .product', '', qsTranslate('vrc::ui::AboutWindow', 'Vorn Rating Calculator')],
         ['.old', '', qsTranslate('vrc::ui::FrmVornRating', 'Old Ratings')],
         ['.team legend', '', qsTranslate('vrc::ui::FrmVornRating', 'Your Team')],
@@ -133,6 +165,9 @@ const VrcTexts = (() => {
             return parsed;
         }
         setLanguage(code);
+        // The name and description an installed page shows, in the same language.
+        document.querySelector('link[rel="manifest"]')
+            ?.setAttribute('href', `manifest-${code}.webmanifest`);
         root.classList.add('translating');
         const english = () => {
             setLanguage('en');
