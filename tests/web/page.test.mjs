@@ -169,6 +169,26 @@ for (const browserName of browserNames) {
                 }
             });
 
+        test('the box to fix holds the focus as the Error dialog closes; a key typed right ' +
+            'after stays', async () => {
+            await fill(page, ['500', 'abc', ''], ['550', '', '']);
+            await page.click('#calculate');
+            await waitFor(page, () => document.getElementById('error').open);
+            // Closed and typed into in one task, before the dialog's close event comes.
+            const seen = await page.evaluate(async () => {
+                const dialog = document.getElementById('error');
+                const box = document.getElementById('team-1');
+                const closed = new Promise((done) => dialog.addEventListener('close', done));
+                dialog.close();
+                const atClose = [document.activeElement.id, box.selectionStart, box.selectionEnd];
+                box.setRangeText('7', box.selectionStart, box.selectionEnd, 'end');
+                await closed;
+                return [...atClose, document.activeElement.id, box.value, box.selectionStart,
+                    box.selectionEnd];
+            });
+            assert.deepEqual(seen, ['team-1', 0, 3, 'team-1', '7', 1, 1]);
+        });
+
         test('Tab goes through the team, the opponents, the results, then the buttons',
             async () => {
                 await page.focus('#team-0');
