@@ -52,7 +52,8 @@ wait_window_manager() {
     local work=$1 pid=$2 log=$3
     local deadline=$((SECONDS + 60)) probe="" prober="" root parent="" map="" props="" wakes=0
     local missing="announcement on the root window (_NET_SUPPORTING_WM_CHECK)" status=1
-    root=$(xwininfo -root 2>/dev/null | sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p')
+    root=$(xwininfo -root 2>/dev/null |
+        sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p') || true
     # Whether the manager is still there to wait for.
     running() {
         kill -0 "$pid" 2>/dev/null && return 0
@@ -95,10 +96,10 @@ wait_window_manager() {
             probe=$(sed -n 's/^Outer window is \(0x[0-9a-f]*\).*/\1/p' "$work/probe.log")
         if [ -n "$probe" ]; then
             parent=$(xwininfo -children -id "$probe" 2>/dev/null |
-                sed -n 's/^  Parent window id: \(0x[0-9a-f]*\).*/\1/p')
-            map=$(xwininfo -id "$probe" 2>/dev/null | sed -n 's/^  Map State: //p')
+                sed -n 's/^  Parent window id: \(0x[0-9a-f]*\).*/\1/p') || true
+            map=$(xwininfo -id "$probe" 2>/dev/null | sed -n 's/^  Map State: //p') || true
             props=$(xprop -id "$probe" WM_STATE _NET_WM_STATE 2>/dev/null |
-                sed -n 's/^\s*window state: /WM_STATE /p; /^WM_STATE:/p; /^_NET_WM_STATE/p' | paste -sd';')
+                sed -n 's/^\s*window state: /WM_STATE /p; /^WM_STATE:/p; /^_NET_WM_STATE/p' | paste -sd';') || true
             if [ -z "$parent" ] || [ "$parent" = "$root" ]; then
                 missing="probe framed (reparented)"
             elif [ "$map" != IsViewable ]; then
