@@ -50,7 +50,8 @@ start_window_manager() {
 # keeps changing a property on the root window, which openbox listens to.
 wait_window_manager() {
     local work=$1 pid=$2 log=$3
-    local deadline=$((SECONDS + 60)) probe="" prober="" root parent="" map="" props="" wakes=0
+    local started=$SECONDS deadline=$((SECONDS + 60)) wakes=0
+    local probe="" prober="" root parent="" map="" props=""
     local missing="announcement on the root window (_NET_SUPPORTING_WM_CHECK)" status=1
     root=$(xwininfo -root 2>/dev/null |
         sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p') || true
@@ -68,8 +69,8 @@ wait_window_manager() {
     report() {
         {
             echo "the window manager (pid $pid, $(sed -n 's/^State:\s*/state /p' \
-                "/proc/$pid/status" 2>/dev/null || echo ended)) is not ready after 60 s" \
-                "and $wakes wake-up calls: no $missing"
+                "/proc/$pid/status" 2>/dev/null || echo ended)) is not ready after" \
+                "$((SECONDS - started)) s and $wakes wake-up calls: no $missing"
             echo "probe window ${probe:-(none)}: map state '${map:-?}'," \
                 "parent ${parent:-?} (root $root), ${props:-no WM_STATE}"
             echo "--- probe (xev):"
@@ -99,7 +100,8 @@ wait_window_manager() {
                 sed -n 's/^  Parent window id: \(0x[0-9a-f]*\).*/\1/p') || true
             map=$(xwininfo -id "$probe" 2>/dev/null | sed -n 's/^  Map State: //p') || true
             props=$(xprop -id "$probe" WM_STATE _NET_WM_STATE 2>/dev/null |
-                sed -n 's/^\s*window state: /WM_STATE /p; /^WM_STATE:/p; /^_NET_WM_STATE/p' | paste -sd';') || true
+                sed -n 's/^\s*window state: /WM_STATE /p; /^WM_STATE:/p; /^_NET_WM_STATE/p' |
+                paste -sd';') || true
             if [ -z "$parent" ] || [ "$parent" = "$root" ]; then
                 missing="probe framed (reparented)"
             elif [ "$map" != IsViewable ]; then
