@@ -18,7 +18,9 @@ skip() {
 command -v Xvfb >/dev/null || skip "no X server: Xvfb is not installed (package xvfb)"
 if $wm; then
     command -v openbox >/dev/null || skip "no window manager: openbox is not installed"
-    command -v xprop >/dev/null || skip "xprop is not installed (package x11-utils)"
+    for tool in xprop xwininfo xev; do
+        command -v $tool >/dev/null || skip "$tool is not installed (package x11-utils)"
+    done
 fi
 
 # shellcheck source=../tools/private_xvfb.sh
@@ -39,8 +41,12 @@ export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
 if $wm; then
-    start_window_manager "$work" || { echo "FAIL: openbox did not start"; exit 1; }
+    ready=true
+    start_window_manager "$work" || ready=false
     pids+=("$wm_pid")
+    $ready || { echo "FAIL: openbox did not become ready"; exit 1; }
+    # A test whose window goes astray shows what openbox did with it.
+    export VRC_WM_LOG=$work/wm.log
 fi
 
 "$@"

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QDebug>
+#include <QProcess>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -23,6 +25,55 @@ inline QString WindowStates(const QWidget *widget) {
              QGuiApplication::platformName());
 }
 
+// A program's output, or that it gave none.
+inline QString Output(const QString &program, const QStringList &arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished()) {
+        return program + QStringLiteral(" gave no answer\n");
+    }
+    return QString::fromLocal8Bit(process.readAll());
+}
+
+// What the X server and the window manager make of the window, on xcb: a window that went
+// astray between them shows here (not framed, no WM_STATE, unmapped). The window tree and
+// the tail of the manager's log (its path in VRC_WM_LOG, set by run_under_xvfb.sh) go to
+// the test's log, too long for a failure message.
+inline QString X11View(const QWidget *widget) {
+    const QWindow *handle = widget->windowHandle();
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || handle == nullptr) {
+        return {};
+    }
+    const QString id = QString::number(handle->winId(), 16).prepend(QStringLiteral("0x"));
+    const QString seen =
+        Output(QStringLiteral("xwininfo"),
+               {QStringLiteral("-children"), QStringLiteral("-id"), id}) +
+        Output(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id}) +
+        Output(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("WM_STATE"),
+                                         QStringLiteral("_NET_WM_STATE")});
+    QString view = QStringLiteral("; X window ") + id;
+    for (const QString &line : seen.split(QLatin1Char('\n'))) {
+        if (line.contains(QLatin1String("Parent window id:")) ||
+            line.contains(QLatin1String("Map State:")) ||
+            line.contains(QLatin1String("window state:")) ||
+            line.startsWith(QLatin1String("_NET_WM_STATE")) ||
+            line.contains(QLatin1String("not found"))) {
+            view += QStringLiteral(", ") + line.trimmed();
+        }
+    }
+    const QString tree =
+        Output(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    qWarning().noquote() << "xwininfo -root -tree:\n" << tree;
+    const QString log = qEnvironmentVariable("VRC_WM_LOG");
+    if (!log.isEmpty()) {
+        qWarning().noquote() << "the window manager's log, last lines:\n"
+                             << Output(QStringLiteral("tail"),
+                                       {QStringLiteral("-n"), QStringLiteral("80"), log});
+    }
+    return view;
+}
+
 // Empty once `arrived` (one of QTest's window waits) reports the event within the bound;
 // otherwise which event did not come.
 inline QString WaitFor(bool (*arrived)(QWidget *, int), const char *event, QWidget *widget) {
@@ -32,7 +83,7 @@ inline QString WaitFor(bool (*arrived)(QWidget *, int), const char *event, QWidg
     return QStringLiteral("'%1' not %2 within %3 ms (%4)")
         .arg(widget->objectName(), QLatin1String(event))
         .arg(kWaitMs)
-        .arg(WindowStates(widget));
+        .arg(WindowStates(widget) + X11View(widget));
 }
 
 inline QString WaitExposed(QWidget *widget) {

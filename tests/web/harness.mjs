@@ -122,15 +122,49 @@ export async function openPage(browser, url) {
 // first page can take many seconds.
 export const waitMs = 30_000;
 
+// What the page is at: its language, the element with the focus, the dialogs open (with
+// the Error dialog's message) and what the boxes hold; for a wait that ran out.
+export async function pageState(page) {
+    try {
+        return await page.evaluate(() => {
+            const focus = document.activeElement;
+            const focused = !focus ? 'nothing'
+                : `${focus.localName}${focus.id ? `#${focus.id}` : ''}` +
+                    `${focus.localName === 'button' ? ` "${focus.textContent}"` : ''}` +
+                    `${focus.closest('dialog') ? ` in dialog#${focus.closest('dialog').id}` : ''}`;
+            const open = [...document.querySelectorAll('dialog[open]')].map((dialog) =>
+                (dialog.id === 'error'
+                    ? `#error ("${document.getElementById('error-message').textContent}")`
+                    : `#${dialog.id}`));
+            const boxes = [...document.querySelectorAll('input')].map((box) => box.value);
+            return `page in "${document.documentElement.lang}", focus on ${focused}` +
+                `${document.hasFocus() ? '' : ' (the page itself without focus)'}, ` +
+                `dialogs open: ${open.join(', ') || 'none'}, boxes ${JSON.stringify(boxes)}`;
+        });
+    } catch (error) {
+        return `the page's state could not be read: ${error.message}`;
+    }
+}
+
 // Waits until `condition` (run in the page, given `argument`) holds; one that runs out says
-// which condition did not come.
+// which condition did not come, and what the page was at instead.
 export async function waitFor(page, condition, argument) {
     try {
         return await page.waitForFunction(condition, { timeout: waitMs }, argument);
     } catch (error) {
         const given = argument === undefined ? '' : ` given ${JSON.stringify(argument)}`;
-        throw new Error(`${condition}${given} did not hold within ${waitMs} ms: ${error.message}`);
+        throw new Error(`${condition}${given} did not hold within ${waitMs} ms ` +
+            `(${await pageState(page)}): ${error.message}`);
     }
+}
+
+// Presses `key` in the element `id` once no dialog is open and that element has the focus,
+// so that the key lands there.
+export async function pressIn(page, id, key) {
+    await page.focus(`#${id}`);
+    await waitFor(page, (box) =>
+        !document.querySelector('dialog[open]') && document.activeElement?.id === box, id);
+    await press(page, key);
 }
 
 export const waitReady = (page) =>

@@ -5,8 +5,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, beforeEach, describe, test } from 'node:test';
 import {
-    activeId, axeViolations, browserNames, fill, launch, openPage, press, results, serveSite,
-    siteDir, typed, waitFor, waitReady,
+    activeId, axeViolations, browserNames, fill, launch, openPage, press, pressIn, results,
+    serveSite, siteDir, typed, waitFor, waitReady,
 } from './harness.mjs';
 
 const example = { team: ['500', '600', ''], opponents: ['550', '650', '700'] };
@@ -49,8 +49,7 @@ const resultsShown = (page) => waitFor(page, () => document.getElementById('win-
 
 async function calculateExample(page, enterIn = 'opponents-2') {
     await fill(page, example.team, example.opponents);
-    await page.focus(`#${enterIn}`);
-    await press(page, 'Enter');
+    await pressIn(page, enterIn, 'Enter');
     await resultsShown(page);
 }
 
@@ -140,8 +139,7 @@ for (const browserName of browserNames) {
                     await calculateExample(page);
                     await fill(page, refusal.team, refusal.opponents);
                     if (refusal.ask === 'Enter') {
-                        await page.focus('#team-0');
-                        await press(page, 'Enter');
+                        await pressIn(page, 'team-0', 'Enter');
                     } else {
                         await page.click('#calculate');
                     }
@@ -168,6 +166,26 @@ for (const browserName of browserNames) {
                     assert.deepEqual(await results(page), exampleResults, name);
                 }
             });
+
+        test('the box to fix holds the focus as the Error dialog closes; a key typed right ' +
+            'after stays', async () => {
+            await fill(page, ['500', 'abc', ''], ['550', '', '']);
+            await page.click('#calculate');
+            await waitFor(page, () => document.getElementById('error').open);
+            // Closed and typed into in one task, before the dialog's close event comes.
+            const seen = await page.evaluate(async () => {
+                const dialog = document.getElementById('error');
+                const box = document.getElementById('team-1');
+                const closed = new Promise((done) => dialog.addEventListener('close', done));
+                dialog.close();
+                const atClose = [document.activeElement.id, box.selectionStart, box.selectionEnd];
+                box.setRangeText('7', box.selectionStart, box.selectionEnd, 'end');
+                await closed;
+                return [...atClose, document.activeElement.id, box.value, box.selectionStart,
+                    box.selectionEnd];
+            });
+            assert.deepEqual(seen, ['team-1', 0, 3, 'team-1', '7', 1, 1]);
+        });
 
         test('Tab goes through the team, the opponents, the results, then the buttons',
             async () => {
@@ -250,7 +268,7 @@ for (const browserName of browserNames) {
                     assert.ok(await dePage.evaluate(
                         () => matchMedia('(prefers-color-scheme: dark)').matches));
                     await fill(dePage, ['1.500,5', '', ''], ['1.500', '', '']);
-                    await press(dePage, 'Enter');
+                    await pressIn(dePage, 'opponents-0', 'Enter');
                     await resultsShown(dePage);
                     assert.deepEqual(await results(dePage), [['1516', '1484'], ['', ''], ['', '']]);
                     assert.deepEqual(await accessibilityFaults(dePage), []);
@@ -291,7 +309,8 @@ for (const browserName of browserNames) {
                         assert.ok(expected && expected !== refusal.message, refusal.message);
                         assert.equal(message, expected, `${reader.lang}: ${refusal.message}`);
                         await press(visit, 'Escape');
-                        await waitFor(visit, () => !document.getElementById('error').open);
+                        await waitFor(visit, (id) => !document.getElementById('error').open &&
+                            document.activeElement.id === id, refusal.focus);
                     }
                     assert.deepEqual(await accessibilityFaults(visit), [], reader.lang);
 

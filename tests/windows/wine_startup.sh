@@ -11,7 +11,7 @@ program=$1
 shots=${2:-}
 title="Kestrix Vorn Rating Calculator - TQX"
 
-for tool in xdotool xwininfo xprop wine Xvfb openbox; do
+for tool in xdotool xwininfo xprop xev wine Xvfb openbox; do
     command -v "$tool" >/dev/null || {
         echo "wine_startup: $tool is needed (packages xdotool, x11-utils, wine64, xvfb, openbox)" >&2
         exit 1

@@ -36,8 +36,13 @@ function showResults(rows) {
     });
 }
 
+// The dialog gives the focus back, as it closes, to whatever held it when it opened: the
+// box to fix, with its text selected, holds it then, so that a key typed right after the
+// dialog closes lands in the box.
 function reportError(message, box) {
     boxToFix = box;
+    box?.focus();
+    box?.select();
     errorMessage.textContent = message;
     errorDialog.showModal();
 }
@@ -85,8 +90,10 @@ form.addEventListener('keydown', (event) => {
 // The form's own reset empties the boxes and the results; the caret then starts again at the top.
 form.addEventListener('reset', () => boxes.team[0].focus());
 
+// The close event comes a task after the dialog has closed, perhaps after the keys typed
+// next: it only puts the focus in the box where a browser has not given it back.
 errorDialog.addEventListener('close', () => {
-    if (boxToFix) {
+    if (boxToFix && document.activeElement !== boxToFix) {
         boxToFix.focus();
         boxToFix.select();
     }
