@@ -77,6 +77,10 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>The calculation failed: %1</source>
         <translation>فشل الحساب: %1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>ليحافظ فريقك على تقييمه، عليه أن يفوز بـ %1 من هذه المباريات.</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -185,6 +189,10 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.
         <translation>يعرض زر «مساعدة» (أو F1) في الحاسبة نافذة «حول»؛ ويشرح ملف README على
 %1 المفاتيح والرسائل والقاعدة.
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>ليحافظ فريقك على تقييمه، عليه أن يفوز بـ %1٪ من هذه المباريات.</translation>
     </message>
 </context>
 <context>

@@ -77,6 +77,10 @@ Möchten Sie die alte Version deinstallieren, bevor die neue installiert wird?</
         <source>The calculation failed: %1</source>
         <translation>Die Berechnung ist fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>Um seine Wertung zu halten, muss Ihr Team %1 solcher Spiele gewinnen.</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -187,6 +191,10 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.
         <translation>„Hilfe“ (oder F1) im Rechner zeigt das Info-Fenster; die README unter
 %1 beschreibt Tasten, Meldungen und die Regel.
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>Um seine Wertung zu halten, muss Ihr Team %1 % solcher Spiele gewinnen.</translation>
     </message>
 </context>
 <context>

@@ -77,6 +77,10 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>The calculation failed: %1</source>
         <translation>Error en el cálculo: %1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>Para mantener su puntuación, su equipo debe ganar el %1 de estas partidas.</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -187,6 +191,10 @@ También se aceptan las opciones propias de Qt, como -platform y -style.
         <translation>«Ayuda» (o F1) en la calculadora muestra la ventana Acerca de; el README en
 %1 describe las teclas, los mensajes y la regla.
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>Para mantener su puntuación, su equipo debe ganar el %1 % de estas partidas.</translation>
     </message>
 </context>
 <context>

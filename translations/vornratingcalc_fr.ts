@@ -77,6 +77,10 @@ Voulez-vous désinstaller l’ancienne version avant d’installer la nouvelle&#
         <source>The calculation failed: %1</source>
         <translation>Le calcul a échoué&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>Pour garder sa cote, votre équipe doit gagner %1 de ces parties.</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -187,6 +191,10 @@ Les options propres à Qt, comme -platform et -style, sont aussi acceptées.
         <translation>« Aide » (ou F1) dans la calculatrice affiche la fenêtre À propos ; le README
 sur %1 décrit les touches, les messages et la règle.
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>Pour garder sa cote, votre équipe doit gagner %1 % de ces parties.</translation>
     </message>
 </context>
 <context>

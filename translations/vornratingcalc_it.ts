@@ -77,6 +77,10 @@ Disinstallare la versione precedente prima di installare quella nuova?</translat
         <source>The calculation failed: %1</source>
         <translation>Calcolo non riuscito: %1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>Per mantenere il punteggio, la squadra deve vincere il %1 di queste partite.</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -187,6 +191,10 @@ Sono accettate anche le opzioni proprie di Qt, come -platform e -style.
         <translation>«Aiuto» (o F1) nella calcolatrice mostra la finestra Informazioni; il README
 su %1 descrive tasti, messaggi e regola.
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>Per mantenere il punteggio, la squadra deve vincere il %1% di queste partite.</translation>
     </message>
 </context>
 <context>

@@ -77,6 +77,10 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>The calculation failed: %1</source>
         <translation>計算に失敗しました: %1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>レートを維持するには、このような試合の%1で勝つ必要があります。</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -187,6 +191,10 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.
         <translation>計算機の「ヘルプ」(または F1) でバージョン情報ウィンドウが開きます。
 キー操作、メッセージ、計算規則は %1 の README にあります。
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>レートを維持するには、このような試合の%1%で勝つ必要があります。</translation>
     </message>
 </context>
 <context>

@@ -77,6 +77,10 @@ Czy odinstalować starą wersję przed zainstalowaniem nowej?</translation>
         <source>The calculation failed: %1</source>
         <translation>Obliczenie nie powiodło się: %1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>Aby utrzymać ranking, drużyna musi wygrać %1 takich meczów.</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -187,6 +191,10 @@ Akceptowane są też własne opcje Qt, takie jak -platform i -style.
         <translation>„Pomoc” (lub F1) w kalkulatorze otwiera okno O programie; plik README pod
 adresem %1 opisuje klawisze, komunikaty i regułę.
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>Aby utrzymać ranking, drużyna musi wygrać %1% takich meczów.</translation>
     </message>
 </context>
 <context>

@@ -77,6 +77,10 @@ Deseja desinstalar a versão anterior antes de instalar a nova?</translation>
         <source>The calculation failed: %1</source>
         <translation>O cálculo falhou: %1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>Para manter a pontuação, seu time precisa vencer %1 dessas partidas.</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -187,6 +191,10 @@ As opções próprias do Qt, como -platform e -style, também são aceitas.
         <translation>&quot;Ajuda&quot; (ou F1) na calculadora mostra a janela Sobre; o README em
 %1 descreve as teclas, as mensagens e a regra.
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>Para manter a pontuação, seu time precisa vencer %1% dessas partidas.</translation>
     </message>
 </context>
 <context>

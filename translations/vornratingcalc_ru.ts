@@ -77,6 +77,10 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>The calculation failed: %1</source>
         <translation>Ошибка расчёта: %1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>Чтобы сохранить рейтинг, команде нужно выиграть %1 таких матчей.</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -187,6 +191,10 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.
         <translation>«Справка» (или F1) в калькуляторе открывает окно «О программе»; README по
 адресу %1 описывает клавиши, сообщения и правило.
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>Чтобы сохранить рейтинг, команде нужно выиграть %1 % таких матчей.</translation>
     </message>
 </context>
 <context>

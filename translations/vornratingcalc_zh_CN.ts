@@ -77,6 +77,10 @@ Do you want to uninstall the old version before installing the new one?</source>
         <source>The calculation failed: %1</source>
         <translation>计算失败：%1</translation>
     </message>
+    <message>
+        <source>To hold its rating, your team must win %1 of such games.</source>
+        <translation>要保持积分不变，我方需赢下此类比赛的 %1。</translation>
+    </message>
 </context>
 <context>
     <name>vrc::app::CommandLine</name>
@@ -185,6 +189,10 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.
         <translation>在计算器中点击“帮助”（或按 F1）可打开“关于”窗口；按键、消息和
 计算规则请参阅 %1 上的 README。
 </translation>
+    </message>
+    <message>
+        <source>To hold its rating, your team must win %1% of such games.</source>
+        <translation>要保持积分不变，我方需赢下此类比赛的 %1%。</translation>
     </message>
 </context>
 <context>
