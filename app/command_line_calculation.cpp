@@ -97,6 +97,16 @@ QString Table(const engine::AcceptedRatings &accepted, const engine::TeamRatings
     return table;
 }
 
+// The line under the table: the share of such games the team must win to hold its
+// rating, in the locale's numbers, to a tenth of a percent rounded from the exact share.
+QString BreakEvenLine(const engine::RatingResult &result, const QLocale &locale) {
+    const double percent = engine::PercentTenthsOf(result.breakEven) / 10.0;
+    return QCoreApplication::translate("vrc::app::CommandLine",
+                                       "To hold its rating, your team must win %1% of such games.")
+               .arg(locale.toString(percent, 'f', 1)) +
+           u'\n';
+}
+
 QString Json(const engine::AcceptedRatings &accepted, const engine::RatingResult &result,
              const engine::TeamRatings &rows) {
     QJsonArray players;
@@ -108,11 +118,14 @@ QString Json(const engine::AcceptedRatings &accepted, const engine::RatingResult
                                        {QStringLiteral("lose"), ratings->afterLoss}});
         }
     }
+    // The double nearest the exact share, which the writer gives as the shortest decimal
+    // that reads back as it.
     const QJsonObject answer{{QStringLiteral("teamAverage"), result.teamAverage},
                              {QStringLiteral("opponentAverage"), result.opponentAverage},
                              {QStringLiteral("difference"), result.difference},
                              {QStringLiteral("winChange"), result.winChange},
                              {QStringLiteral("lossChange"), result.lossChange},
+                             {QStringLiteral("breakEven"), engine::ShareOf(result.breakEven)},
                              {QStringLiteral("rows"), players}};
     return QString::fromUtf8(QJsonDocument(answer).toJson(QJsonDocument::Compact)) + u'\n';
 }
@@ -128,7 +141,8 @@ CalculationAnswer Calculate(const engine::RatingEntrySet &entries, ResultFormat 
     const auto &calculation = std::get<engine::Calculation>(outcome);
     return {false, format == ResultFormat::Json
                        ? Json(calculation.accepted, calculation.result, calculation.rows)
-                       : Table(calculation.accepted, calculation.rows, direction)};
+                       : Table(calculation.accepted, calculation.rows, direction) +
+                             BreakEvenLine(calculation.result, locale)};
 }
 
 QString PlaceAndMessage(const QString &place, const QString &message) {

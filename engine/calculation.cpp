@@ -19,10 +19,7 @@ Refusal EntryRefusal(const EntryError &error) {
     return {RefusalProblem::NoRating, error.group, 0, message};
 }
 
-} // namespace
-
-CalculationOutcome CalculateEntries(const RatingEntrySet &entries, const QLocale &locale) {
-    const ValidationResult validation = ValidateEntries(entries, locale);
+CalculationOutcome CalculateValidated(const ValidationResult &validation) {
     if (const auto *error = std::get_if<EntryError>(&validation)) {
         return EntryRefusal(*error);
     }
@@ -35,6 +32,16 @@ CalculationOutcome CalculateEntries(const RatingEntrySet &entries, const QLocale
     }
     calculation.rows = std::get<TeamRatings>(rows);
     return calculation;
+}
+
+} // namespace
+
+CalculationOutcome CalculateEntries(const RatingEntrySet &entries, const QLocale &locale) {
+    return CalculateValidated(ValidateEntries(entries, locale));
+}
+
+CalculationOutcome CalculateBoxes(const RatingBoxSet &boxes, const QLocale &locale) {
+    return CalculateValidated(ValidateBoxes(boxes, locale));
 }
 
 } // namespace vrc::engine

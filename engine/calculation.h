@@ -35,5 +35,7 @@ using CalculationOutcome = std::variant<Calculation, Refusal>;
 // rating formed, or the first refusal in the order the window reports them.
 [[nodiscard]] CalculationOutcome CalculateEntries(const RatingEntrySet &entries,
                                                   const QLocale &locale);
+// The same for boxes a program fills, with numbers or texts.
+[[nodiscard]] CalculationOutcome CalculateBoxes(const RatingBoxSet &boxes, const QLocale &locale);
 
 } // namespace vrc::engine

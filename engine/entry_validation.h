@@ -16,6 +16,16 @@ struct RatingEntrySet {
     std::array<QString, kRows> opponents;
 };
 
+// A box filled by a program rather than typed: empty, a text read in the locale as typed
+// text is (an empty text is an empty box), or a number, taken as the same number typed
+// would be: rounded half to even, NaN no number, infinities out of range.
+using RatingBox = std::variant<std::monostate, QString, double>;
+
+struct RatingBoxSet {
+    std::array<RatingBox, kRows> team;
+    std::array<RatingBox, kRows> opponents;
+};
+
 struct AcceptedRatings {
     std::array<Rating, kRows> team{}; // 0 where the box was empty
     std::array<bool, kRows> hasTeam{};
@@ -55,5 +65,7 @@ using ValidationResult = std::variant<AcceptedRatings, EntryError>;
 // Empty means exactly the empty string: blanks alone are an error.
 [[nodiscard]] ValidationResult ValidateEntries(const RatingEntrySet &entries,
                                                const QLocale &locale = QLocale());
+// The same checks, in the same order, on boxes that may hold numbers.
+[[nodiscard]] ValidationResult ValidateBoxes(const RatingBoxSet &boxes, const QLocale &locale);
 
 } // namespace vrc::engine

@@ -2,6 +2,9 @@
 
 #include "runtime/numbers.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace vrc::engine {
 
 namespace {
@@ -12,6 +15,18 @@ constexpr double kLeastPoints = 1.0;     // least gain and least loss of the who
 Rating Average(std::int32_t total, int count) {
     // The mean of in-range ratings is in range, so this cannot overflow.
     return runtime::FpToInt16(static_cast<double>(total) / count);
+}
+
+// The team's points in 25ths, where they are whole numbers: the capped difference gives
+// (400 + d) / 25 for a win and (d - 400) / 25 for a loss, each at least one point.
+BreakEven BreakEvenOf(std::int32_t difference) {
+    constexpr std::int32_t cap = 400;
+    constexpr std::int32_t least = 25;
+    const std::int32_t capped = std::clamp(difference, -cap, cap);
+    const std::int32_t win = std::max(cap + capped, least);
+    const std::int32_t loss = std::max(cap - capped, least);
+    const std::int32_t divisor = std::gcd(loss, win + loss);
+    return {loss / divisor, (win + loss) / divisor};
 }
 } // namespace
 
@@ -38,7 +53,22 @@ RatingResult CalculateRatings(const AcceptedRatings &accepted) {
     // |w|, |l| <= 32 and count >= 1: the shares always fit.
     result.winChange = runtime::FpToInt16(w / accepted.teamCount);
     result.lossChange = runtime::FpToInt16(l / accepted.teamCount);
+    result.breakEven = BreakEvenOf(result.difference);
     return result;
+}
+
+double ShareOf(BreakEven breakEven) noexcept {
+    // Both are exact doubles, and IEEE division rounds their quotient to the nearest.
+    return static_cast<double>(breakEven.numerator) / breakEven.denominator;
+}
+
+int PercentTenthsOf(BreakEven breakEven) noexcept {
+    const std::int64_t scaled = std::int64_t{1000} * breakEven.numerator;
+    const std::int64_t quotient = scaled / breakEven.denominator;
+    const std::int64_t twiceRemainder = 2 * (scaled % breakEven.denominator);
+    const bool up = twiceRemainder > breakEven.denominator ||
+                    (twiceRemainder == breakEven.denominator && quotient % 2 != 0);
+    return static_cast<int>(quotient + (up ? 1 : 0));
 }
 
 std::optional<Rating> NewRating(Rating rating, Rating change) noexcept {

@@ -10,6 +10,16 @@
 
 namespace vrc::engine {
 
+// The share of games a team must win to hold its rating: its loss points over its win
+// and loss points together, taken before they are shared and rounded. Exact and reduced;
+// the least points of each keep it strictly between 0 and 1.
+struct BreakEven {
+    std::int32_t numerator = 1;
+    std::int32_t denominator = 2;
+
+    friend bool operator==(const BreakEven &, const BreakEven &) = default;
+};
+
 struct RatingResult {
     Rating teamAverage = 0;
     Rating opponentAverage = 0;
@@ -19,6 +29,7 @@ struct RatingResult {
     std::int32_t difference = 0;
     Rating winChange = 0;  // never negative
     Rating lossChange = 0; // never positive
+    BreakEven breakEven;
 
     friend bool operator==(const RatingResult &, const RatingResult &) = default;
 };
@@ -27,6 +38,12 @@ struct RatingResult {
 // 400 points either way, gives 1..32 points for the whole team, shared
 // equally and rounded half-to-even. Needs at least one rating on each side.
 [[nodiscard]] RatingResult CalculateRatings(const AcceptedRatings &accepted);
+
+// The double nearest the exact share.
+[[nodiscard]] double ShareOf(BreakEven breakEven) noexcept;
+// The share in tenths of a percent, rounded from the exact fraction half to even, as every
+// rounding of the rule is: 317/800 (39.625 %) gives 396.
+[[nodiscard]] int PercentTenthsOf(BreakEven breakEven) noexcept;
 
 // rating + change; nullopt when the sum leaves -32768..32767.
 [[nodiscard]] std::optional<Rating> NewRating(Rating rating, Rating change) noexcept;

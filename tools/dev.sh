@@ -41,6 +41,9 @@ if [ "$mode" = release ]; then
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
         nsis python3-pefile strip-nondeterminism desktop-file-utils appstream lintian
         man-db groff-base git locales tzdata diffoscope-minimal)
+    # The JavaScript package: the engine for WebAssembly, packed by npm.
+    packages+=(emscripten)
+    command -v npm >/dev/null || packages+=(npm)
 fi
 if [ "$mode" = web ]; then
     # emscripten brings node, which runs the web tests too.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The release files of the checked-out commit: builds the Debian package, the Windows
-# installer and the zip (reusing build/ and build-windows/), tests them, and leaves them
-# in dist/ with SHA256SUMS. Then builds them a second time from a copy elsewhere, under
+# installer and the zip, and the JavaScript package (reusing build/, build-windows/ and
+# build-web/), tests them, and leaves them in dist/ with SHA256SUMS. Then builds them a second time from a copy elsewhere, under
 # another umask, time zone and locale, and fails if any byte differs.
 # tools/dev.sh installs what this needs.
 #
@@ -53,11 +53,20 @@ cmake --build --preset windows
 [ "$files_only" = yes ] || ctest --preset windows --no-tests=error -R '^windows_exe_(identity|headers)$'
 cpack --config build-windows/CPackConfig.cmake -B "$staging/windows"
 
+# The engine as a JavaScript package, from the web build (its QtCore cached as the
+# Windows Qt is). Emscripten's optimizer needs Debian's JavaScript modules.
+VRC_WEB_QT=$(bash tools/web-qt.sh)
+export VRC_WEB_QT NODE_PATH=/usr/share/nodejs
+cmake --preset web "${lean[@]}"
+cmake --build --preset web --target web_package
+[ "$files_only" = yes ] || ctest --preset web --no-tests=error -R '^web_package$'
+
 rm -rf dist
 mkdir dist
-cp "$staging"/linux/*.deb "$staging"/windows/*-win64.exe "$staging"/windows/*-win64.zip dist/
+cp "$staging"/linux/*.deb "$staging"/windows/*-win64.exe "$staging"/windows/*-win64.zip \
+    build-web/vornratingcalc-engine-*.tgz dist/
 # Named one by one: a glob's order follows the locale.
-(cd dist && sha256sum -- *.deb *-win64.exe *-win64.zip >SHA256SUMS)
+(cd dist && sha256sum -- *.deb *-win64.exe *-win64.zip vornratingcalc-engine-*.tgz >SHA256SUMS)
 cat dist/SHA256SUMS
 
 [ "$files_only" = yes ] || bash tools/release-check.sh

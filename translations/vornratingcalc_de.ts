@@ -234,6 +234,10 @@ Möchten Sie die alte Version deinstallieren, bevor die neue installiert wird?</
             <source>The calculation failed: %1</source>
             <translation>Die Berechnung ist fehlgeschlagen: %1</translation>
         </message>
+        <message>
+            <source>To hold its rating, your team must win %1 of such games.</source>
+            <translation>Um seine Wertung zu halten, muss Ihr Team %1 solcher Spiele gewinnen.</translation>
+        </message>
     </context>
     <context>
         <name>vrc::app::CommandLine</name>
@@ -349,6 +353,10 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.
             <source>%1: %2</source>
             <extracomment>A complaint led by where it arose: %1 is the program's name, or a side and row ("team row 2"); %2 is the message.</extracomment>
             <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>To hold its rating, your team must win %1% of such games.</source>
+            <translation>Um seine Wertung zu halten, muss Ihr Team %1 % solcher Spiele gewinnen.</translation>
         </message>
     </context>
     <context>

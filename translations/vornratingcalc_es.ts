@@ -234,6 +234,10 @@ Do you want to uninstall the old version before installing the new one?</source>
             <source>The calculation failed: %1</source>
             <translation>Error en el cálculo: %1</translation>
         </message>
+        <message>
+            <source>To hold its rating, your team must win %1 of such games.</source>
+            <translation>Para mantener su puntuación, su equipo debe ganar el %1 de estas partidas.</translation>
+        </message>
     </context>
     <context>
         <name>vrc::app::CommandLine</name>
@@ -349,6 +353,10 @@ También se aceptan las opciones propias de Qt, como -platform y -style.
             <source>%1: %2</source>
             <extracomment>A complaint led by where it arose: %1 is the program's name, or a side and row ("team row 2"); %2 is the message.</extracomment>
             <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>To hold its rating, your team must win %1% of such games.</source>
+            <translation>Para mantener su puntuación, su equipo debe ganar el %1 % de estas partidas.</translation>
         </message>
     </context>
     <context>

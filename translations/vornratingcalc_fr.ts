@@ -234,6 +234,10 @@ Voulez-vous désinstaller l’ancienne version avant d’installer la nouvelle 
             <source>The calculation failed: %1</source>
             <translation>Le calcul a échoué : %1</translation>
         </message>
+        <message>
+            <source>To hold its rating, your team must win %1 of such games.</source>
+            <translation>Pour garder sa cote, votre équipe doit gagner %1 de ces parties.</translation>
+        </message>
     </context>
     <context>
         <name>vrc::app::CommandLine</name>
@@ -349,6 +353,10 @@ sur %1 décrit les touches, les messages et la règle.
             <source>%1: %2</source>
             <extracomment>A complaint led by where it arose: %1 is the program's name, or a side and row ("team row 2"); %2 is the message.</extracomment>
             <translation>%1 : %2</translation>
+        </message>
+        <message>
+            <source>To hold its rating, your team must win %1% of such games.</source>
+            <translation>Pour garder sa cote, votre équipe doit gagner %1 % de ces parties.</translation>
         </message>
     </context>
     <context>

@@ -234,6 +234,10 @@ Disinstallare la versione precedente prima di installare quella nuova?</translat
             <source>The calculation failed: %1</source>
             <translation>Calcolo non riuscito: %1</translation>
         </message>
+        <message>
+            <source>To hold its rating, your team must win %1 of such games.</source>
+            <translation>Per mantenere il punteggio, la squadra deve vincere il %1 di queste partite.</translation>
+        </message>
     </context>
     <context>
         <name>vrc::app::CommandLine</name>
@@ -349,6 +353,10 @@ su %1 descrive tasti, messaggi e regola.
             <source>%1: %2</source>
             <extracomment>A complaint led by where it arose: %1 is the program's name, or a side and row ("team row 2"); %2 is the message.</extracomment>
             <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>To hold its rating, your team must win %1% of such games.</source>
+            <translation>Per mantenere il punteggio, la squadra deve vincere il %1% di queste partite.</translation>
         </message>
     </context>
     <context>

@@ -234,6 +234,10 @@ Do you want to uninstall the old version before installing the new one?</source>
             <source>The calculation failed: %1</source>
             <translation>計算に失敗しました: %1</translation>
         </message>
+        <message>
+            <source>To hold its rating, your team must win %1 of such games.</source>
+            <translation>レートを維持するには、このような試合の%1で勝つ必要があります。</translation>
+        </message>
     </context>
     <context>
         <name>vrc::app::CommandLine</name>
@@ -349,6 +353,10 @@ Qt's own options, such as -platform and -style, are accepted too.
             <source>%1: %2</source>
             <extracomment>A complaint led by where it arose: %1 is the program's name, or a side and row ("team row 2"); %2 is the message.</extracomment>
             <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>To hold its rating, your team must win %1% of such games.</source>
+            <translation>レートを維持するには、このような試合の%1%で勝つ必要があります。</translation>
         </message>
     </context>
     <context>

@@ -234,6 +234,10 @@ Czy odinstalować starą wersję przed zainstalowaniem nowej?</translation>
             <source>The calculation failed: %1</source>
             <translation>Obliczenie nie powiodło się: %1</translation>
         </message>
+        <message>
+            <source>To hold its rating, your team must win %1 of such games.</source>
+            <translation>Aby utrzymać ranking, drużyna musi wygrać %1 takich meczów.</translation>
+        </message>
     </context>
     <context>
         <name>vrc::app::CommandLine</name>
@@ -349,6 +353,10 @@ adresem %1 opisuje klawisze, komunikaty i regułę.
             <source>%1: %2</source>
             <extracomment>A complaint led by where it arose: %1 is the program's name, or a side and row ("team row 2"); %2 is the message.</extracomment>
             <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>To hold its rating, your team must win %1% of such games.</source>
+            <translation>Aby utrzymać ranking, drużyna musi wygrać %1% takich meczów.</translation>
         </message>
     </context>
     <context>

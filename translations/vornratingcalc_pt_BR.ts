@@ -234,6 +234,10 @@ Deseja desinstalar a versão anterior antes de instalar a nova?</translation>
             <source>The calculation failed: %1</source>
             <translation>O cálculo falhou: %1</translation>
         </message>
+        <message>
+            <source>To hold its rating, your team must win %1 of such games.</source>
+            <translation>Para manter a pontuação, seu time precisa vencer %1 dessas partidas.</translation>
+        </message>
     </context>
     <context>
         <name>vrc::app::CommandLine</name>
@@ -349,6 +353,10 @@ As opções próprias do Qt, como -platform e -style, também são aceitas.
             <source>%1: %2</source>
             <extracomment>A complaint led by where it arose: %1 is the program's name, or a side and row ("team row 2"); %2 is the message.</extracomment>
             <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>To hold its rating, your team must win %1% of such games.</source>
+            <translation>Para manter a pontuação, seu time precisa vencer %1% dessas partidas.</translation>
         </message>
     </context>
     <context>

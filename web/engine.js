@@ -9,7 +9,8 @@ const GROUPS = ['team', 'opponents'];
 // The answer's slots, in the order engine_exports.cpp fills them.
 const SLOT = Object.fromEntries([
     'ok', 'problem', 'group', 'row', 'messageText', 'messageLength', 'teamAverage',
-    'opponentAverage', 'difference', 'winChange', 'lossChange', 'rowsShown', 'rowResults',
+    'opponentAverage', 'difference', 'winChange', 'lossChange', 'breakEvenNumerator',
+    'breakEvenDenominator', 'breakEvenTenths', 'rowsShown', 'rowResults',
 ].map((name, index) => [name, index]));
 const AMOUNTS = ['teamAverage', 'opponentAverage', 'difference', 'winChange', 'lossChange'];
 
@@ -42,7 +43,7 @@ function calculateWith(module, locale, team, opponents) {
         });
         const slots = module._vrc_calculate(buffer, lengths) / 4;
         // Read only now: the call may have grown memory and replaced the views.
-        answer = module.HEAP32.slice(slots, slots + SLOT.rowResults + 2 * ROWS);
+        answer = module.HEAP32.slice(slots, slots + SLOT.rowResults + 3 * ROWS);
     } finally {
         module._free(buffer);
         module._free(lengths);
@@ -63,13 +64,18 @@ function calculateWith(module, locale, team, opponents) {
     for (let row = 0; row < ROWS; ++row) {
         const results = SLOT.rowResults + 2 * row;
         rows.push(answer[SLOT.rowsShown] & (1 << row)
-            ? { win: answer[results], lose: answer[results + 1] }
+            ? { old: answer[SLOT.rowResults + 2 * ROWS + row], win: answer[results],
+                lose: answer[results + 1] }
             : null);
     }
     return {
         ok: true,
         rows,
         ...Object.fromEntries(AMOUNTS.map((name) => [name, answer[SLOT[name]]])),
+        // The share to win to hold the rating: the double nearest the exact fraction, and
+        // in percent to a tenth, rounded from the fraction.
+        breakEven: answer[SLOT.breakEvenNumerator] / answer[SLOT.breakEvenDenominator],
+        breakEvenPercent: answer[SLOT.breakEvenTenths] / 10,
     };
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <array>
 
 namespace vrc::web {
 
@@ -17,6 +18,7 @@ using Problem = engine::RefusalProblem;
 struct WebAnswer {
     bool ok = false;
     engine::TeamRatings rows{};
+    std::array<engine::Rating, engine::kRows> old{}; // each team row's rating as read
     engine::RatingResult result{};
     Problem problem = Problem::NotNumeric;
     QString message;
@@ -27,5 +29,7 @@ struct WebAnswer {
 // localeTag is a browser's language tag ("de-DE", "en", "ar-EG"), read as QLocale
 // reads a name.
 [[nodiscard]] WebAnswer Answer(QStringView localeTag, const engine::RatingEntrySet &entries);
+// The same for boxes a program fills with numbers or texts.
+[[nodiscard]] WebAnswer Answer(QStringView localeTag, const engine::RatingBoxSet &boxes);
 
 } // namespace vrc::web

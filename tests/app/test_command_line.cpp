@@ -40,6 +40,12 @@ const QString kNewOutOfRange =
 
 const QString kHeading = QStringLiteral("Player  Old Ratings  You Win  You Lose\n");
 
+// The line under the table, with the share as the locale writes it.
+QString BreakEven(const QString &percent) {
+    return QStringLiteral("To hold its rating, your team must win %1% of such games.\n")
+        .arg(percent);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Match)
@@ -153,48 +159,75 @@ void TestCommandLine::program_data() {
 
     // Results: every team row with a rating, top row first, and nothing on standard error.
     row("worked example", {"-t", "500", "-t", "600", "-o", "550", "-o", "650", "-o", "700"},
-        kHeading + "     1          500      510       494\n"
-                   "     2          600      610       594\n",
+        kHeading +
+            "     1          500      510       494\n"
+            "     2          600      610       594\n" +
+            BreakEven("39.6"),
         "", 0);
     row("worked example as JSON",
         {"-t", "500", "-t", "600", "-o", "550", "-o", "650", "-o", "700", "--json"},
         R"({"teamAverage": 550, "opponentAverage": 633, "difference": 83, "winChange": 10,
-            "lossChange": -6, "rows": [{"position": 1, "old": 500, "win": 510, "lose": 494},
+            "lossChange": -6, "breakEven": 0.39625, "rows": [{"position": 1, "old": 500, "win": 510, "lose": 494},
                                        {"position": 2, "old": 600, "win": 610, "lose": 594}]})",
         "", 0, Match::Json);
     row("long options, = and a blank", {"--team=500", "--opponent", "500"},
-        kHeading + "     1          500      516       484\n", "", 0);
+        kHeading + "     1          500      516       484\n" + BreakEven("50.0"), "", 0);
     // Each way a getopt program takes an option's value.
-    const QString oneRow = kHeading + "     1          500      520       488\n";
+    const QString oneRow = kHeading + "     1          500      520       488\n" + BreakEven("37.5");
     row("-t500 -o600", {"-t500", "-o600"}, oneRow, "", 0);
     row("-t 500 -o 600", {"-t", "500", "-o", "600"}, oneRow, "", 0);
     row("--team 500 --opponent 600", {"--team", "500", "--opponent", "600"}, oneRow, "", 0);
     row("--team=500 --opponent=600", {"--team=500", "--opponent=600"}, oneRow, "", 0);
     row("--team=500 -o600", {"--team=500", "-o600"}, oneRow, "", 0);
     row("glued negative rating", {"-t-100", "-o100"},
-        kHeading + "     1         -100      -76      -108\n", "", 0);
+        kHeading + "     1         -100      -76      -108\n" + BreakEven("25.0"), "", 0);
     row("glued letters are a rating", {"-tabc", "-o500"}, "", Refused("team row 1", kNotNumeric),
         1);
     row("glued value after an unknown letter", {"-x500", "-o500"}, "",
         Usage("unknown option '-x500'"), 2);
     row("an empty rating keeps its row empty",
         {"-t", "500", "-t", "", "-t", "600", "-o", "550", "-o", "650", "-o", "700"},
-        kHeading + "     1          500      510       494\n"
-                   "     3          600      610       594\n",
+        kHeading +
+            "     1          500      510       494\n"
+            "     3          600      610       594\n" +
+            BreakEven("39.6"),
         "", 0);
     row("only the second row, as JSON", {"--json", "-t", "", "-t", "700", "-o", "650"},
         R"({"teamAverage": 700, "opponentAverage": 650, "difference": -50, "winChange": 14,
-            "lossChange": -18, "rows": [{"position": 2, "old": 700, "win": 714, "lose": 682}]})",
+            "lossChange": -18, "breakEven": 0.5625, "rows": [{"position": 2, "old": 700, "win": 714, "lose": 682}]})",
         "", 0, Match::Json);
     row("negative ratings", {"-t", "-100", "-o", "100"},
-        kHeading + "     1         -100      -76      -108\n", "", 0);
+        kHeading + "     1         -100      -76      -108\n" + BreakEven("25.0"), "", 0);
     row("blanks, sign, exponent, half to even", {"-t", " 5.005e2 ", "-o", "+500"},
-        kHeading + "     1          500      516       484\n", "", 0);
+        kHeading + "     1          500      516       484\n" + BreakEven("50.0"), "", 0);
     // An English reader with German numbers.
     QTest::newRow("German locale")
         << QStringList{"-t", "1.500,5", "-o", "1.500"} << de << "en" << false << Match::Exact
-        << kHeading + "     1         1500     1516      1484\n"
+        << kHeading + "     1         1500     1516      1484\n" + BreakEven("50,0") << "" << 0;
+
+    // The share to be won: a tenth of a percent from the exact share, and the double
+    // nearest it as the shortest decimal that reads back as it, the floors included.
+    QTest::newRow("share in German numbers, 39.625 % to a tenth")
+        << QStringList{"-t", "500", "-t", "600", "-o", "550", "-o", "650", "-o", "700"} << de
+        << "en" << false << Match::Exact
+        << kHeading +
+               "     1          500      510       494\n"
+               "     2          600      610       594\n" +
+               BreakEven("39,6")
         << "" << 0;
+    row("share at the loss floor", {"-t", "500", "-o", "900"},
+        kHeading + "     1          500      532       499\n" + BreakEven("3.0"), "", 0);
+    const auto share = [&](const char *name, const QStringList &arguments, const char *json) {
+        QTest::newRow(name) << (QStringList{"--json"} + arguments) << en << QString() << false
+                            << Match::Pattern
+                            << QStringLiteral(R"(\{"breakEven":%1,"difference":.*\}\n)")
+                                   .arg(QRegularExpression::escape(QString::fromLatin1(json)))
+                            << "" << 0;
+    };
+    share("JSON share at the loss floor, 1/33", {"-t", "500", "-o", "900"}, "0.030303030303030304");
+    share("JSON share at the win floor, 32/33", {"-t", "800", "-o", "400"}, "0.9696969696969697");
+    share("JSON share beyond the floor, 25/801", {"-t", "0", "-o", "376"}, "0.031210986267166042");
+    share("JSON share of equal teams", {"-t", "0", "-o", "0"}, "0.5");
 
     // Refused ratings: the window's message, the side and row at fault, and no result.
     row("letters", {"-t", "abc", "-o", "500"}, "", Refused("team row 1", kNotNumeric), 1);
@@ -272,13 +305,15 @@ void TestCommandLine::program_data() {
        2);
     in("German table", "de", {"-t", "500", "-o", "500"},
        "Spieler  Alte Wertung  Gewonnen  Verloren\n"
-       "      1           500       516       484\n",
+       "      1           500       516       484\n"
+       "Um seine Wertung zu halten, muss Ihr Team 50,0 % solcher Spiele gewinnen.\n",
        "", 0);
     // Each of these characters takes two columns on a terminal.
     in("Japanese table", "ja", {"-t", "-500", "-t", "32000", "-o", "500"},
        "プレイヤー  旧レート  勝った場合  負けた場合\n"
        "         1      -500        -500        -516\n"
-       "         2     32000       32000       31984\n",
+       "         2     32000       32000       31984\n"
+       "レートを維持するには、このような試合の97.0%で勝つ必要があります。\n",
        "", 0);
     // A typed minus sign, which Windows' ANSI code pages lack.
     in("Japanese, a typed minus sign", "ja",
@@ -287,7 +322,8 @@ void TestCommandLine::program_data() {
         "500",
         "-o", "500"},
        "プレイヤー  旧レート  勝った場合  負けた場合\n"
-       "         1      -500        -468        -501\n",
+       "         1      -500        -468        -501\n"
+       "レートを維持するには、このような試合の3.0%で勝つ必要があります。\n",
        "", 0);
     // French puts a space before a colon.
     in("French refusal", "fr", {"-t", "abc", "-o", "500"}, "",
@@ -297,7 +333,8 @@ void TestCommandLine::program_data() {
     in("Arabic table", "ar", {"-t", "500", "-t", "-1500", "-o", "600"},
        "( *\u2068[^\u2068\u2069\n]+\u2069){4}\n"
        " +\u20681\u2069 +\u2068500\u2069 +\u2068516\u2069 +\u2068500\u2069\n"
-       " +\u20682\u2069 +\u2068-1500\u2069 +\u2068-1484\u2069 +\u2068-1500\u2069\n",
+       " +\u20682\u2069 +\u2068-1500\u2069 +\u2068-1484\u2069 +\u2068-1500\u2069\n"
+       "[^\n]+\n",
        "", 0, Match::Pattern);
 #ifndef Q_OS_WIN
     in("Arabic help", "ar", {"--help"},
@@ -316,7 +353,7 @@ void TestCommandLine::program_data() {
             << QStringList{"--json", "-t", "", "-t", "700", "-o", "650"}
             << QLocale(QString::fromLatin1(language)).name() + ".UTF-8"
             << QString::fromLatin1(language) << false << Match::Exact
-            << R"({"difference":-50,"lossChange":-18,"opponentAverage":650,)"
+            << R"({"breakEven":0.5625,"difference":-50,"lossChange":-18,"opponentAverage":650,)"
                R"("rows":[{"lose":682,"old":700,"position":2,"win":714}],)"
                R"("teamAverage":700,"winChange":14})"
                "\n"

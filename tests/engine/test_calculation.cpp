@@ -1,6 +1,8 @@
 #include "engine/calculation.h"
 
 #include <QTest>
+#include <QVariantList>
+#include <limits>
 
 using namespace vrc::engine;
 
@@ -83,6 +85,79 @@ private slots:
         QTEST(afterLoss, "afterLoss");
         // What the command line prints beside the rows.
         QCOMPARE(calculation.accepted.team.at(2), team.size() > 2 ? team.at(2).toInt() : 0);
+    }
+
+    // Boxes a program fills: a number is taken as the same number typed, beside texts
+    // read in the locale, in the window's order of checks.
+    void boxes_data() {
+        QTest::addColumn<QVariantList>("team"); // a null QVariant is an empty box
+        QTest::addColumn<QVariantList>("opponents");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("problem"); // -1: results
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("teamAverage");
+        QTest::addColumn<int>("opponentAverage");
+        using V = QVariantList;
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double infinity = std::numeric_limits<double>::infinity();
+        const auto refused = [](const char *name, const V &team, const V &opponents,
+                                RefusalProblem problem, std::int16_t group, int row) {
+            QTest::newRow(name) << team << opponents << "en_US" << static_cast<int>(problem)
+                                << int{group} << row << 0 << 0;
+        };
+        QTest::newRow("numbers halve to even")
+            << V{500.5} << V{501.5} << "en_US" << -1 << 0 << 0 << 500 << 502;
+        QTest::newRow("numbers beside texts read in the locale")
+            << V{QStringLiteral("1.500,5"), QVariant(), 1700.0} << V{1600.0} << "de_DE" << -1 << 0
+            << 0 << 1600 << 1600;
+        QTest::newRow("an empty text is an empty box")
+            << V{QString(), 500.0} << V{QString(), QString(), 500.0} << "en_US" << -1 << 0 << 0
+            << 500 << 500;
+        refused("NaN is no number", V{500.0, nan}, V{500.0}, RefusalProblem::NotNumeric, kGroupTeam,
+                1);
+        refused("infinity is out of range", V{500.0}, V{QVariant(), -infinity},
+                RefusalProblem::OutOfRange, kGroupOpponents, 1);
+        refused("32767.5 halves to 32768", V{32767.5}, V{500.0}, RefusalProblem::OutOfRange,
+                kGroupTeam, 0);
+        QTest::newRow("-32768.5 halves to -32768") << V{-32768.5, -32768.0, -32768.0} << V{32767.0}
+                                                   << "en_US" << -1 << 0 << 0 << -32768 << 32767;
+        refused("a text before a number, in the window's order", V{QVariant(), nan},
+                V{QStringLiteral("x")}, RefusalProblem::NotNumeric, kGroupOpponents, 0);
+        refused("no opponent", V{500.0}, V{QVariant(), QString()}, RefusalProblem::NoRating,
+                kGroupOpponents, 0);
+    }
+
+    void boxes() {
+        QFETCH(QVariantList, team);
+        QFETCH(QVariantList, opponents);
+        QFETCH(QString, locale);
+        QFETCH(int, problem);
+        const auto fill = [](const QVariantList &values, std::array<RatingBox, kRows> &boxes) {
+            for (qsizetype row = 0; row < values.size(); ++row) {
+                const QVariant &value = values.at(row);
+                if (value.typeId() == QMetaType::Double) {
+                    boxes.at(row) = value.toDouble();
+                } else if (value.typeId() == QMetaType::QString) {
+                    boxes.at(row) = value.toString();
+                }
+            }
+        };
+        RatingBoxSet boxes;
+        fill(team, boxes.team);
+        fill(opponents, boxes.opponents);
+
+        const CalculationOutcome outcome = CalculateBoxes(boxes, QLocale(locale));
+        if (const auto *refusal = std::get_if<Refusal>(&outcome)) {
+            QCOMPARE(static_cast<int>(refusal->problem), problem);
+            QTEST(int{refusal->group}, "group");
+            QTEST(refusal->row, "row");
+            return;
+        }
+        QCOMPARE(-1, problem);
+        const auto &calculation = std::get<Calculation>(outcome);
+        QTEST(int{calculation.result.teamAverage}, "teamAverage");
+        QTEST(int{calculation.result.opponentAverage}, "opponentAverage");
     }
 };
 

@@ -133,6 +133,40 @@ private slots:
         }
     }
 
+    // The share a team must win to hold its rating, exact, from the capped difference and
+    // the least points of each side; what the command line and the page print of it.
+    void breakEven_data() {
+        QTest::addColumn<QList<int>>("team");
+        QTest::addColumn<QList<int>>("opponents");
+        QTest::addColumn<int>("numerator");
+        QTest::addColumn<int>("denominator");
+        QTest::addColumn<int>("percentTenths");
+        using L = QList<int>;
+        QTest::newRow("worked example, 83") << L{500, 600} << L{550, 650, 700} << 317 << 800 << 396;
+        QTest::newRow("equal teams") << L{500} << L{500} << 1 << 2 << 500;
+        QTest::newRow("team 200 weaker") << L{-100} << L{100} << 1 << 4 << 250;
+        QTest::newRow("400 weaker: the loss floor") << L{500} << L{900} << 1 << 33 << 30;
+        QTest::newRow("beyond 400 weaker, capped") << L{0} << L{5000} << 1 << 33 << 30;
+        QTest::newRow("400 stronger: the win floor") << L{800} << L{400} << 32 << 33 << 970;
+        QTest::newRow("-375: the win floor just reached") << L{375} << L{0} << 31 << 32 << 969;
+        QTest::newRow("-374: above the win floor") << L{374} << L{0} << 387 << 400 << 968;
+        QTest::newRow("376: the loss floor just passed") << L{0} << L{376} << 25 << 801 << 31;
+        QTest::newRow("375: the loss floor just reached") << L{0} << L{375} << 1 << 32 << 31;
+        QTest::newRow("86: 39.25 % halves to even") << L{0} << L{86} << 157 << 400 << 392;
+        QTest::newRow("82: 39.75 % halves to even") << L{0} << L{82} << 159 << 400 << 398;
+        QTest::newRow("averages, not totals") << L{500, 500, 500} << L{600} << 3 << 8 << 375;
+    }
+    void breakEven() {
+        QFETCH(QList<int>, team);
+        QFETCH(QList<int>, opponents);
+        QFETCH(int, numerator);
+        QFETCH(int, denominator);
+        const BreakEven share = CalculateRatings(Accept(team, opponents)).breakEven;
+        QCOMPARE(share, (BreakEven{numerator, denominator}));
+        QTEST(PercentTenthsOf(share), "percentTenths");
+        QCOMPARE(ShareOf(share), static_cast<double>(numerator) / denominator);
+    }
+
     void newRating_data() {
         QTest::addColumn<int>("rating");
         QTest::addColumn<int>("change");

@@ -23,8 +23,11 @@ QJsonObject Shape(const vrc::web::WebAnswer &answer) {
                 {"row", answer.row}};
     }
     QJsonArray rows;
-    for (const auto &row : answer.rows) {
-        rows.append(row ? QJsonValue(QJsonObject{{"win", row->afterWin}, {"lose", row->afterLoss}})
+    for (int index = 0; index < vrc::engine::kRows; ++index) {
+        const auto &row = answer.rows.at(index);
+        rows.append(row ? QJsonValue(QJsonObject{{"old", answer.old.at(index)},
+                                                 {"win", row->afterWin},
+                                                 {"lose", row->afterLoss}})
                         : QJsonValue());
     }
     return {{"ok", true},
@@ -33,7 +36,9 @@ QJsonObject Shape(const vrc::web::WebAnswer &answer) {
             {"opponentAverage", answer.result.opponentAverage},
             {"difference", answer.result.difference},
             {"winChange", answer.result.winChange},
-            {"lossChange", answer.result.lossChange}};
+            {"lossChange", answer.result.lossChange},
+            {"breakEven", vrc::engine::ShareOf(answer.result.breakEven)},
+            {"breakEvenPercent", vrc::engine::PercentTenthsOf(answer.result.breakEven) / 10.0}};
 }
 
 } // namespace

@@ -210,6 +210,28 @@ for (const browserName of browserNames) {
             }
         });
 
+        test('the share to win to break even: under the results, read out with them, ' +
+            'cleared by Reset', async () => {
+            const shown = () => page.evaluate(() => {
+                const line = document.getElementById('break-even');
+                const box = (id) => document.getElementById(id).getBoundingClientRect();
+                return {
+                    text: line.textContent,
+                    role: line.getAttribute('role'),
+                    underResults: box('break-even').top >= box('lose-2').bottom &&
+                        box('break-even').bottom <= box('opponents-0').top,
+                };
+            });
+            await calculateExample(page);
+            assert.deepEqual(await shown(), {
+                text: 'To hold its rating, your team must win 39.6% of such games.',
+                role: 'status', underResults: true,
+            });
+            await page.click('#reset');
+            await waitFor(page, () => document.activeElement.id === 'team-0');
+            assert.equal((await shown()).text, '');
+        });
+
         test('Reset empties every box and puts the caret in the top team box', async () => {
             await calculateExample(page);
             await page.click('#reset');
@@ -271,6 +293,9 @@ for (const browserName of browserNames) {
                     await pressIn(dePage, 'opponents-0', 'Enter');
                     await resultsShown(dePage);
                     assert.deepEqual(await results(dePage), [['1516', '1484'], ['', ''], ['', '']]);
+                    assert.equal(await dePage.evaluate(
+                        () => document.getElementById('break-even').textContent),
+                    'Um seine Wertung zu halten, muss Ihr Team 50,0\u00a0% solcher Spiele gewinnen.');
                     assert.deepEqual(await accessibilityFaults(dePage), []);
                 } finally {
                     await german.close();

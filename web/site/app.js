@@ -11,6 +11,7 @@ const results = [0, 1, 2].map((row) => ({
     win: document.getElementById(`win-${row}`),
     lose: document.getElementById(`lose-${row}`),
 }));
+const breakEven = document.getElementById('break-even');
 const errorDialog = document.getElementById('error');
 const errorMessage = document.getElementById('error-message');
 const aboutDialog = document.getElementById('about');
@@ -34,6 +35,14 @@ function showResults(rows) {
         results[index].win.value = row ? String(row.win) : '';
         results[index].lose.value = row ? String(row.lose) : '';
     });
+}
+
+// The share in the reader's number format, to the tenth the engine rounded it to.
+function showBreakEven(percent) {
+    const share = new Intl.NumberFormat(navigator.language, {
+        style: 'percent', minimumFractionDigits: 1, maximumFractionDigits: 1,
+    }).format(percent / 100);
+    breakEven.textContent = VrcTexts.breakEven(share);
 }
 
 // The dialog gives the focus back, as it closes, to whatever held it when it opened: the
@@ -69,6 +78,7 @@ async function calculate() {
     }
     if (answer.ok) {
         showResults(answer.rows);
+        showBreakEven(answer.breakEvenPercent);
     } else {
         reportError(VrcTexts.refusal(answer.message), boxes[answer.group][answer.row]);
     }
@@ -88,7 +98,10 @@ form.addEventListener('keydown', (event) => {
 });
 
 // The form's own reset empties the boxes and the results; the caret then starts again at the top.
-form.addEventListener('reset', () => boxes.team[0].focus());
+form.addEventListener('reset', () => {
+    breakEven.textContent = '';
+    boxes.team[0].focus();
+});
 
 // The close event comes a task after the dialog has closed, perhaps after the keys typed
 // next: it only puts the focus in the box where a browser has not given it back.

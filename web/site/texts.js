@@ -209,6 +209,9 @@ const VrcTexts = (() => {
         refusal: (message) => qsTranslate('vrc::engine::RefusalMessages', message),
         loadFailed: () => qsTranslate('WebPage',
             'The calculator could not be loaded. Reload the page to try again.'),
+        // The share of games to win to hold the rating, already in the reader's format.
+        breakEven: (share) => arg(qsTranslate('WebPage',
+            'To hold its rating, your team must win %1 of such games.'), share),
         calculationFailed: (detail) =>
             arg(qsTranslate('WebPage', 'The calculation failed: %1'), detail),
     });
