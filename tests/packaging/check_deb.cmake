@@ -70,17 +70,18 @@ function(package_names relation out)
     set(${out} ${names} PARENT_SCOPE)
 endfunction()
 package_names("${depends}" names)
-# The fonts the windows name (Arabic's among them), and Qt's translations, which give its
-# own texts (the message box's buttons) in the user's language.
-foreach(needed fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n libqt6widgets6
-        libqt6gui6 libqt6core6 libc6)
+# The fonts the windows are drawn with (Arabic's and Chinese's among them), the X11
+# platform plugin, and Qt's translations, which give its own texts (the message box's
+# buttons) in the user's language.
+foreach(needed fonts-urw-base35 fonts-liberation2 fonts-dejavu-core fonts-droid-fallback
+        qt6-qpa-plugins qt6-translations-l10n libqt6widgets6 libqt6gui6 libqt6core6 libc6)
     if(NOT needed IN_LIST names)
         fail("Depends lacks ${needed}: ${depends}")
     endif()
 endforeach()
-# The faces the windows name for Chinese and Japanese.
+# Japanese in its own letterforms.
 package_names("${recommends}" names)
-foreach(needed fonts-noto-cjk fonts-wqy-microhei)
+foreach(needed fonts-noto-cjk)
     if(NOT needed IN_LIST names)
         fail("Recommends lacks ${needed}: '${recommends}'")
     endif()
