@@ -22,25 +22,35 @@ run | test | windows | web | release) ;;
     ;;
 esac
 
-# Linguist's tools: every mode compiles or converts the translations. Python reads them
-# and writes the packaging files' translations.
+# Each list names every package the mode's commands use: recommendations are not
+# installed, so that nothing else (fonts above all) reaches the tests unseen.
+# Linguist's tools: every mode compiles or converts the translations. Python writes the
+# packaging files' translations. The fonts are those the Debian package depends on, the
+# only ones the window tests draw with.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
-    libxkbcommon-dev libxcb1-dev fonts-urw-base35 fonts-dejavu-core
-    qt6-tools-dev qt6-l10n-tools python3)
+    libxkbcommon-dev libxcb1-dev fonts-urw-base35 fonts-liberation2 fonts-dejavu-core
+    fonts-droid-fallback qt6-tools-dev qt6-l10n-tools python3)
 if [ "$mode" = test ]; then
+    # mmdebstrap builds the minimal Debian the package is tried on.
     packages+=(libbenchmark-dev clang libclang-rt-14-dev binutils-mingw-w64-x86-64
         desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils openbox lintian
-        man-db groff-base dbus-daemon at-spi2-core python3-pyatspi fonts-noto-cjk fonts-wqy-microhei
+        man-db groff-base dbus-daemon at-spi2-core python3-pyatspi mmdebstrap
         libfribidi-bin)
 fi
 if [ "$mode" = windows ]; then
+    # wine is the command; Wine draws with its own faces and Liberation's, and loads the
+    # X extensions it uses at run time; xvfb-run needs xauth.
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
-        wine64 nsis xvfb openbox xdotool x11-utils python3-pefile strip-nondeterminism locales)
+        wine wine64 fonts-wine fonts-liberation libxrender1 libxrandr2 libxi6 libxcursor1
+        libxinerama1 libxcomposite1 libxxf86vm1 nsis xvfb xauth openbox xdotool x11-utils
+        python3-pefile strip-nondeterminism locales)
 fi
 if [ "$mode" = release ]; then
+    # diffoscope reports a difference between two builds (zipinfo for the zip); the
+    # package is tried on a minimal Debian (mmdebstrap) with the packaging tests.
     packages+=(qt6-base-dev-tools g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev
         nsis python3-pefile strip-nondeterminism desktop-file-utils appstream lintian
-        man-db groff-base git locales tzdata diffoscope-minimal)
+        man-db groff-base git locales tzdata diffoscope-minimal unzip mmdebstrap)
     # The JavaScript package: the engine for WebAssembly, packed by npm.
     packages+=(emscripten)
     command -v npm >/dev/null || packages+=(npm)
@@ -49,7 +59,7 @@ if [ "$mode" = web ]; then
     # emscripten brings node, which runs the web tests too.
     packages+=(emscripten wabt qt6-base-dev-tools dpkg-dev)
     # The page's tests drive the system's browsers; npm fetches their driver and axe-core.
-    packages+=(chromium firefox-esr)
+    packages+=(chromium firefox-esr ca-certificates)
     command -v npm >/dev/null || packages+=(npm)
 fi
 
@@ -63,7 +73,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$(id -u)" -eq 0 ] || sudo=sudo
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
 fi
 
 if [ "$mode" = windows ]; then

@@ -70,8 +70,10 @@ function(package_names relation out)
     set(${out} ${names} PARENT_SCOPE)
 endfunction()
 package_names("${depends}" names)
-# The fonts the windows name (Arabic's among them).
-foreach(needed fonts-urw-base35 fonts-dejavu-core libqt6widgets6 libqt6gui6 libqt6core6 libc6)
+# The fonts the windows are drawn with (Arabic's and Chinese's among them) and the X11
+# platform plugin.
+foreach(needed fonts-urw-base35 fonts-liberation2 fonts-dejavu-core fonts-droid-fallback
+        qt6-qpa-plugins libqt6widgets6 libqt6gui6 libqt6core6 libc6)
     if(NOT needed IN_LIST names)
         fail("Depends lacks ${needed}: ${depends}")
     endif()
@@ -81,9 +83,9 @@ endforeach()
 if("qt6-translations-l10n" IN_LIST names)
     fail("Depends names qt6-translations-l10n: ${depends}")
 endif()
-# The faces the windows name for Chinese and Japanese.
+# Japanese in its own letterforms.
 package_names("${recommends}" names)
-foreach(needed fonts-noto-cjk fonts-wqy-microhei)
+foreach(needed fonts-noto-cjk)
     if(NOT needed IN_LIST names)
         fail("Recommends lacks ${needed}: '${recommends}'")
     endif()

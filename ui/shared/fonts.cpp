@@ -44,9 +44,12 @@ QFont CaptionFont(qreal points) {
 
 QFont BoxFont() {
     QFont font;
+    // Noto Sans CJK draws Chinese and Japanese each in its own letterforms; where it is
+    // missing, Droid Sans Fallback (which the Debian package depends on) draws both.
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans Condensed"), CjkBoxFace()});
+                      QStringLiteral("DejaVu Sans Condensed"), CjkBoxFace(),
+                      QStringLiteral("Droid Sans Fallback")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     // Explicit, so that a bold italic window font never shows through.
