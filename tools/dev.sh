@@ -31,11 +31,13 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-private-dev qt6
     libxkbcommon-dev libxcb1-dev fonts-urw-base35 fonts-liberation2 fonts-dejavu-core
     fonts-droid-fallback qt6-tools-dev qt6-l10n-tools python3)
 if [ "$mode" = test ]; then
-    # mmdebstrap builds the minimal Debian the package is tried on.
+    # mmdebstrap builds the minimal Debian the package is tried on; fribidi shows the
+    # command line's Arabic as a terminal would. The CJK faces the package recommends let
+    # the language test see Japanese drawn in its own face (the fit tests ignore them).
     packages+=(libbenchmark-dev clang libclang-rt-14-dev binutils-mingw-w64-x86-64
         desktop-file-utils appstream valgrind dpkg-dev file xvfb x11-utils openbox lintian
         man-db groff-base dbus-daemon at-spi2-core python3-pyatspi mmdebstrap
-        libfribidi-bin)
+        libfribidi-bin fonts-noto-cjk)
 fi
 if [ "$mode" = windows ]; then
     # wine is the command; Wine draws with its own faces and Liberation's, and loads the
