@@ -438,19 +438,19 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.
     </message>
     <message>
         <source>Opponents</source>
-        <translation>المنافس</translation>
+        <translation>الخصوم</translation>
     </message>
     <message>
         <source>Old Ratings</source>
-        <translation>سابقاً</translation>
+        <translation>التقييم الحالي</translation>
     </message>
     <message>
         <source>You Win</source>
-        <translation>عند الغلبة</translation>
+        <translation>بعد الفوز</translation>
     </message>
     <message>
         <source>You Lose</source>
-        <translation>عند الفقد</translation>
+        <translation>بعد الخسارة</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
