@@ -49,7 +49,8 @@ check() {
     fi
 }
 
-row="     1          500      520       488"
+row="     1          500      520       488
+To hold its rating, your team must win 37.5% of such games."
 check "results" C.UTF-8 "-t 500 -o 600" "$heading
 $row
 status 0" ""
@@ -71,6 +72,7 @@ status 0" ""
 check "a typed minus sign in Japanese" ja_JP.UTF-8 "-t −500 -o 500" \
     "プレイヤー  旧レート  勝った場合  負けた場合
          1      -500        -468        -501
+レートを維持するには、このような試合の3.0%で勝つ必要があります。
 status 0" ""
 
 if [ "$failures" -gt 0 ]; then
